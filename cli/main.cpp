@@ -1,0 +1,2 @@
+// orvanta-calc: the command-line calculator.
+int main() { return 0; }

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Drives orvanta-calc as a user would and compares what it prints.
+# Usage: cli_cases.sh PATH_TO_ORVANTA_CALC
+set -u
+calc="$1"
+failed=0
+passed=0
+
+# expect "expected output" args...
+expect() {
+    local want="$1"
+    shift
+    local got
+    got=$("$calc" "$@" 2>&1)
+    if [ "$got" == "$want" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED: orvanta-calc %s\n  want: %s\n  got:  %s\n' "$*" "$want" "$got"
+    fi
+}
+
+# expect_status STATUS args...
+expect_status() {
+    local want="$1"
+    shift
+    "$calc" "$@" >/dev/null 2>&1
+    local got=$?
+    if [ "$got" -eq "$want" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED: orvanta-calc %s exited %d, want %d\n' "$*" "$got" "$want"
+    fi
+}
+
+source "$(dirname "$0")/cases.sh"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
