@@ -40,14 +40,19 @@ void checkNumber(const std::wstring& text, Base base) {
 std::uint64_t valueOf(const std::wstring& text, Base base) {
     checkNumber(text, base);
     std::uint64_t value = 0;
-    for (wchar_t c : text) value = value * base.radix + static_cast<unsigned>(digitValue(c, base.radix));
+    for (wchar_t c : text)
+        value = value * base.radix + static_cast<unsigned>(digitValue(c, base.radix));
     return value;
 }
 
-std::uint64_t lowBits(int width) { return width >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1; }
+std::uint64_t lowBits(int width) {
+    return width >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1;
+}
 
 // Binary digits of a value, "0" for 0: the width the bit functions work in.
-int binaryWidth(std::uint64_t value) { return std::max(1, static_cast<int>(std::bit_width(value))); }
+int binaryWidth(std::uint64_t value) {
+    return std::max(1, static_cast<int>(std::bit_width(value)));
+}
 
 // The lowest width bits of value as binary digits, leading zeros kept.
 std::wstring binaryDigits(std::uint64_t value, int width) {
@@ -66,17 +71,35 @@ int notWidth(std::uint64_t value) {
     return (width + 3) / 4 * 4;
 }
 
-std::uint64_t notValue(std::uint64_t a) { return ~a & lowBits(notWidth(a)); }
-std::uint64_t shiftLeft(std::uint64_t a) { return a << 1; }
-std::uint64_t shiftRight(std::uint64_t a) { return a >> 1; }
+std::uint64_t notValue(std::uint64_t a) {
+    return ~a & lowBits(notWidth(a));
+}
+std::uint64_t shiftLeft(std::uint64_t a) {
+    return a << 1;
+}
+std::uint64_t shiftRight(std::uint64_t a) {
+    return a >> 1;
+}
 
 // "nand" and "nor" work in the width of the larger operand, not in 64 bits.
-int pairWidth(std::uint64_t a, std::uint64_t b) { return std::max(binaryWidth(a), binaryWidth(b)); }
-std::uint64_t andValue(std::uint64_t a, std::uint64_t b) { return a & b; }
-std::uint64_t orValue(std::uint64_t a, std::uint64_t b) { return a | b; }
-std::uint64_t xorValue(std::uint64_t a, std::uint64_t b) { return a ^ b; }
-std::uint64_t nandValue(std::uint64_t a, std::uint64_t b) { return ~(a & b) & lowBits(pairWidth(a, b)); }
-std::uint64_t norValue(std::uint64_t a, std::uint64_t b) { return ~(a | b) & lowBits(pairWidth(a, b)); }
+int pairWidth(std::uint64_t a, std::uint64_t b) {
+    return std::max(binaryWidth(a), binaryWidth(b));
+}
+std::uint64_t andValue(std::uint64_t a, std::uint64_t b) {
+    return a & b;
+}
+std::uint64_t orValue(std::uint64_t a, std::uint64_t b) {
+    return a | b;
+}
+std::uint64_t xorValue(std::uint64_t a, std::uint64_t b) {
+    return a ^ b;
+}
+std::uint64_t nandValue(std::uint64_t a, std::uint64_t b) {
+    return ~(a & b) & lowBits(pairWidth(a, b));
+}
+std::uint64_t norValue(std::uint64_t a, std::uint64_t b) {
+    return ~(a | b) & lowBits(pairWidth(a, b));
+}
 
 struct Function1 {
     std::wstring_view name;
@@ -107,15 +130,31 @@ template <typename Table> auto lookUp(const Table& table, const std::wstring& na
 }
 } // namespace
 
-void IExpression::checkBinNumber(const std::wstring& text) { checkNumber(text, kBin); }
-void IExpression::checkHexNumber(const std::wstring& text) { checkNumber(text, kHex); }
-void IExpression::checkOctNumber(const std::wstring& text) { checkNumber(text, kOct); }
-void IExpression::checkDecNumber(const std::wstring& text) { checkNumber(text, kDec); }
+void IExpression::checkBinNumber(const std::wstring& text) {
+    checkNumber(text, kBin);
+}
+void IExpression::checkHexNumber(const std::wstring& text) {
+    checkNumber(text, kHex);
+}
+void IExpression::checkOctNumber(const std::wstring& text) {
+    checkNumber(text, kOct);
+}
+void IExpression::checkDecNumber(const std::wstring& text) {
+    checkNumber(text, kDec);
+}
 
-std::uint64_t IExpression::getLongValueFromBin(const std::wstring& text) { return valueOf(text, kBin); }
-std::uint64_t IExpression::getLongValueFromHex(const std::wstring& text) { return valueOf(text, kHex); }
-std::uint64_t IExpression::getLongValueFromOct(const std::wstring& text) { return valueOf(text, kOct); }
-std::uint64_t IExpression::getLongValueFromDec(const std::wstring& text) { return valueOf(text, kDec); }
+std::uint64_t IExpression::getLongValueFromBin(const std::wstring& text) {
+    return valueOf(text, kBin);
+}
+std::uint64_t IExpression::getLongValueFromHex(const std::wstring& text) {
+    return valueOf(text, kHex);
+}
+std::uint64_t IExpression::getLongValueFromOct(const std::wstring& text) {
+    return valueOf(text, kOct);
+}
+std::uint64_t IExpression::getLongValueFromDec(const std::wstring& text) {
+    return valueOf(text, kDec);
+}
 
 void IExpression::longValue2BinaryString(std::wstring& out, std::uint64_t value) {
     out = binaryDigits(value, binaryWidth(value));
@@ -139,6 +178,7 @@ std::uint64_t IExpression::calculateComputerFunction(const std::wstring& name, s
     return lookUp(kFunctions1, name)(a);
 }
 
-std::uint64_t IExpression::calculateComputerFunction(const std::wstring& name, std::uint64_t a, std::uint64_t b) {
+std::uint64_t IExpression::calculateComputerFunction(const std::wstring& name, std::uint64_t a,
+                                                     std::uint64_t b) {
     return lookUp(kFunctions2, name)(a, b);
 }

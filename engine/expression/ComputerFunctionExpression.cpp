@@ -6,7 +6,8 @@ ComputerFunctionExpression::ComputerFunctionExpression(std::wstring_view s, int 
     const std::size_t open = s.find(L'(');
     if (open == ComputerParser::npos) raiseEngineError(ErrorCode::INVALID_INPUT);
     // The call must end the text: "not(1)2" is no call.
-    if (ComputerParser::closingParenthesis(s, open) != s.size() - 1) raiseEngineError(ErrorCode::INVALID_INPUT);
+    if (ComputerParser::closingParenthesis(s, open) != s.size() - 1)
+        raiseEngineError(ErrorCode::INVALID_INPUT);
     m_name = s.substr(0, open);
     const std::wstring_view argument = s.substr(open + 1, s.size() - open - 2);
 

@@ -2,8 +2,8 @@
 
 #include "ComputerParser.h"
 
-ComputerOperatorExpression::ComputerOperatorExpression(std::wstring_view left, std::wstring_view right, wchar_t op,
-                                                       int depth)
+ComputerOperatorExpression::ComputerOperatorExpression(std::wstring_view left, std::wstring_view right,
+                                                       wchar_t op, int depth)
     : m_operator(op) {
     m_left = ComputerParser::parse(left, depth + 1);
     m_right = ComputerParser::parse(right, depth + 1);

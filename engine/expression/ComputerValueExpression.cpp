@@ -25,4 +25,6 @@ ComputerValueExpression::ComputerValueExpression(std::wstring token) : m_token(s
     m_value = valueInInputBase(m_token);
 }
 
-std::wstring ComputerValueExpression::toString(int) { return ComputerParser::withKlammer(*this, m_token); }
+std::wstring ComputerValueExpression::toString(int) {
+    return ComputerParser::withKlammer(*this, m_token);
+}
