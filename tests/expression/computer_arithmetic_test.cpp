@@ -30,6 +30,10 @@ struct BaseCase {
     std::uint32_t code;
 };
 
+void PrintTo(const BaseCase& c, std::ostream* os) {
+    *os << c.base << '_' << caseName(c.text);
+}
+
 const BaseCase s_bases[] = {
     // Hexadecimal: upper-case digits only, 8 of them, so 32 bits.
     {"hex", IExpression::checkHexNumber, IExpression::getLongValueFromHex, L"FFFFFFFF", 0xFFFFFFFF, NONE},
@@ -91,6 +95,10 @@ struct TextCase {
     std::wstring hexadecimal; // empty when the value needs more than 32 bits
 };
 
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.value;
+}
+
 const TextCase s_texts[] = {
     {0, L"0", L"0"},
     {1, L"1", L"1"},
@@ -125,6 +133,10 @@ struct NotCase {
     std::wstring text;
     std::uint64_t result;
 };
+
+void PrintTo(const NotCase& c, std::ostream* os) {
+    *os << modeName(c.mode) << '_' << c.value;
+}
 
 const NotCase s_nots[] = {
     // Binary input inverts exactly the digits of the value.
@@ -161,6 +173,11 @@ struct FunctionCase {
     std::uint64_t result;
     std::uint32_t code;
 };
+
+void PrintTo(const FunctionCase& c, std::ostream* os) {
+    *os << caseName(c.name) << '_' << c.a;
+    if (c.pair) *os << '_' << c.b;
+}
 
 const FunctionCase s_functions[] = {
     {L"lsh", 8, 0, false, 16, NONE},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "computer_test_support.h"
@@ -45,6 +46,10 @@ struct LongCase {
     std::wstring text;
     std::uint32_t code;
 };
+
+void PrintTo(const LongCase& c, std::ostream* os) {
+    *os << caseName(std::wstring(c.what, c.what + std::strlen(c.what)));
+}
 
 constexpr std::size_t N = 100000;
 

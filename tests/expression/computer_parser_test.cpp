@@ -36,6 +36,10 @@ struct ShapeCase {
     const wchar_t* shape;
 };
 
+void PrintTo(const ShapeCase& c, std::ostream* os) {
+    *os << caseName(c.text);
+}
+
 const ShapeCase s_shapes[] = {
     // Level 1 binds weakest; each level associates to the left.
     {L"1+2*3", L"[1+[2*3]]"},
@@ -78,6 +82,10 @@ struct EvalCase {
     std::uint64_t value;
     std::uint32_t code;
 };
+
+void PrintTo(const EvalCase& c, std::ostream* os) {
+    *os << modeName(c.mode) << '_' << caseName(c.text);
+}
 
 const EvalCase s_evaluations[] = {
     // Number tokens in each base, at their digit limits.

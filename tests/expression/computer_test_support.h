@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cwctype>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "IExpression.h"
@@ -10,6 +12,22 @@
 namespace computer_test {
 constexpr std::uint32_t NONE = 0;
 constexpr std::uint32_t DIV0 = FaultCode::EXCEPTION_FLT_DIVIDE_BY_ZERO;
+
+// A test-name friendly text: letters, digits and operators, "_" for the rest
+// (test runners split names at some characters), cut short for huge texts.
+inline std::string caseName(const std::wstring& text) {
+    static const std::wstring keep = L"+-*/^%(),";
+    std::string name;
+    for (wchar_t c : text.substr(0, 40))
+        name +=
+            (std::iswalnum(c) && c < 128) || keep.find(c) != std::wstring::npos ? static_cast<char>(c) : '_';
+    return text.size() > 40 ? name + "..." : name;
+}
+
+inline const char* modeName(IExpression::COMPMODE mode) {
+    static const char* const names[] = {"hex", "bin", "oct", "dec"};
+    return names[mode];
+}
 
 // The engine code work() raises, or NONE when it returns normally.
 template <typename Work> std::uint32_t codeOf(Work&& work) {
