@@ -15,43 +15,17 @@ IExpression::COMPMODE IExpression::s_compmode = IExpression::COMP_HEX;
 const int IExpression::s_max_depth = 256;
 
 // A node of one family asked for a value of another family is an internal error.
-double IExpression::getXHoch(int) {
-    return 0.0;
-}
-double IExpression::calculate(double, double) {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-double IExpression::calculateConst() {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-Complex IExpression::calculateComplex(Complex) {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-Complex IExpression::calculateComplexConst() {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-std::uint64_t IExpression::calculateComputer() {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-std::unique_ptr<PolynomTerm> IExpression::toPolynom() {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-double IExpression::calculateStatistic(std::vector<double>&) {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-double IExpression::calculateStatisticXY(std::vector<double>&) {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-std::wstring IExpression::polynomdivision(IExpression*) {
-    return std::wstring();
-}
-std::wstring IExpression::derivate() {
-    raiseEngineError(ErrorCode::INTERNAL);
-}
-std::wstring IExpression::toString(int) {
-    return std::wstring();
-}
+double IExpression::getXHoch(int) { return 0.0; }
+double IExpression::calculate(double, double) { raiseEngineError(ErrorCode::INTERNAL); }
+double IExpression::calculateConst() { raiseEngineError(ErrorCode::INTERNAL); }
+Complex IExpression::calculateComplex(Complex) { raiseEngineError(ErrorCode::INTERNAL); }
+Complex IExpression::calculateComplexConst() { raiseEngineError(ErrorCode::INTERNAL); }
+std::uint64_t IExpression::calculateComputer() { raiseEngineError(ErrorCode::INTERNAL); }
+std::unique_ptr<PolynomTerm> IExpression::toPolynom() { raiseEngineError(ErrorCode::INTERNAL); }
+double IExpression::calculateStatistic(std::vector<double>&) { raiseEngineError(ErrorCode::INTERNAL); }
+double IExpression::calculateStatisticXY(std::vector<double>&) { raiseEngineError(ErrorCode::INTERNAL); }
+std::wstring IExpression::polynomdivision(IExpression*) { return std::wstring(); }
+std::wstring IExpression::derivate() { raiseEngineError(ErrorCode::INTERNAL); }
+std::wstring IExpression::toString(int) { return std::wstring(); }
 
-std::unique_ptr<PolynomTerm> IExpressionHolder::toPolynom() {
-    return m_node->toPolynom();
-}
+std::unique_ptr<PolynomTerm> IExpressionHolder::toPolynom() { return m_node->toPolynom(); }
