@@ -5,8 +5,8 @@
 namespace {
 // Text that expansions may add in one parse: generous for any formula a user
 // writes, small enough that re-parsing it at every level stays quick.
-constexpr std::size_t BASE_BUDGET = std::size_t{1} << 18;
-constexpr std::size_t BUDGET_PER_CHARACTER = 8;
+constexpr std::size_t BASE_BUDGET = std::size_t{1} << 15;
+constexpr std::size_t BUDGET_PER_CHARACTER = 4;
 
 struct State {
     int depth = 0;
