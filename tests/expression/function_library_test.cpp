@@ -23,8 +23,8 @@ protected:
 struct Case {
     const wchar_t* name;
     double a;
-    double b;           // second argument, NaN for one-argument calls
-    double expected;    // NaN when the call fails
+    double b;  // second argument, NaN for one-argument calls
+    double expected; // NaN when the call fails
     std::uint32_t code; // code raised with errors on, NONE when it succeeds
     CalculatorModes::MODE mode;
 };
