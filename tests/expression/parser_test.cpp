@@ -1,9 +1,11 @@
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "EngineTestSupport.h"
 #include "FunctionExpression.h"
+#include "FunctionNames.h"
 #include "ValueExpression.h"
 
 using namespace engine_test;
@@ -310,6 +312,18 @@ TEST(TextHelpers, FreeVariablesAreFoundAndReplaced) {
     EXPECT_TRUE(IExpression::findUnknown(text, L'x'));
     IExpression::replaceUnknown(text, L'x', L't');
     EXPECT_EQ(text, L"t+xx+2*t");
+}
+
+// The parser's one-pass scan must answer as the library's name test does.
+TEST(TextHelpers, FunctionNameScanAgreesWithIsFunction) {
+    const std::wstring alphabet = L"abcdegilmnoqrstuvxyz(,1";
+    std::mt19937 random(7);
+    for (int n = 0; n < 20000; ++n) {
+        std::wstring text;
+        for (std::size_t i = random() % 10; i > 0; --i)
+            text += alphabet[random() % alphabet.size()];
+        ASSERT_EQ(FunctionNames::containedIn(text), IExpression::isFunction(text)) << text;
+    }
 }
 
 TEST(TextHelpers, SignOfAProduct) {
