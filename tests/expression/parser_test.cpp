@@ -65,13 +65,6 @@ TEST(Parser, AnEnclosingPairMarksTheNode) {
     EXPECT_FALSE(parse(L"x", false)->getKlammer());
 }
 
-TEST(Parser, OperandsAreHeldByTheirParent) {
-    auto tree = parse(L"1+2", false);
-    EXPECT_EQ(tree->getHolder(), nullptr);
-    ASSERT_NE(tree->getLeft()->getHolder(), nullptr);
-    EXPECT_EQ(tree->getLeft()->getHolder()->getExpression(), tree->getLeft());
-}
-
 struct EvalCase {
     const wchar_t* text;
     double x;
@@ -259,18 +252,6 @@ TEST(Parser, StatisticPathCombinesLikeEvaluation) {
     EXPECT_FALSE(parse(L"meanx()")->isScientificCall());
 }
 
-TEST(Parser, ReportsConstantsAndVariables) {
-    EXPECT_TRUE(parse(L"1+2*3")->isConstant());
-    EXPECT_FALSE(parse(L"1+x")->isConstant());
-    EXPECT_FALSE(parse(L"sin(1)")->isConstant());
-    EXPECT_TRUE(parse(L"1+sin(x)")->containsX());
-    EXPECT_FALSE(parse(L"1+sin(x)")->containsY());
-    EXPECT_TRUE(parse(L"2*y")->containsY());
-    EXPECT_EQ(parse(L"1")->getOperator(), L' ');
-    EXPECT_TRUE(parse(L"sin(1)")->isOperand());
-    EXPECT_FALSE(parse(L"1-1")->isOperand());
-}
-
 // --- text helpers ---
 
 struct TextTest {
@@ -326,9 +307,4 @@ TEST(TextHelpers, FunctionNameScanAgreesWithIsFunction) {
     }
 }
 
-TEST(TextHelpers, SignOfAProduct) {
-    EXPECT_EQ(IExpression::operand_plusminus(L'+', L'+'), L'+');
-    EXPECT_EQ(IExpression::operand_plusminus(L'-', L'-'), L'+');
-    EXPECT_EQ(IExpression::operand_plusminus(L'+', L'-'), L'-');
-}
 } // namespace
