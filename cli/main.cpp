@@ -98,6 +98,7 @@ int runCalculator(const CliOptions& options) {
         if (interactive) std::cout << "> " << std::flush;
         if (!std::getline(std::cin, line)) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
         allOk = calculator.answer(line, output) && allOk;
         std::cout << output << std::endl;
     }
