@@ -90,7 +90,9 @@ class FunctionCheck : public Adapter, public ::testing::WithParamInterface<Check
 TEST_P(FunctionCheck, AcceptsOnlyWellFormedFunctions) {
     std::wstring message;
     EXPECT_EQ(adapter.checkFunction(GetParam().text, message), GetParam().ok) << message;
-    if (GetParam().message) EXPECT_EQ(message, GetParam().message);
+    if (GetParam().message) {
+        EXPECT_EQ(message, GetParam().message);
+    }
 }
 
 const CheckCase s_checks[] = {

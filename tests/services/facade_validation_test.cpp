@@ -78,9 +78,9 @@ INSTANTIATE_TEST_SUITE_P(Table, ValidationChain, ::testing::ValuesIn(s_validatio
 TEST(ValidationChain, RowsAreCheckedInOrder) {
     Facade engine;
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"1/*2", L"/*"}, {L"1*)", L"*)"}, {L"1.^2", L".^"}, {L"4!.5", L"!."},
+        {L"1/*2", L"/*"}, {L"(1*)", L"*)"}, {L"1.^2", L".^"}, {L"4!.5", L"!."},
         {L"(1+)", L"+)"}, {L"(1)2", L")2"}, {L"1.(2)", L".("}, {L"(*1)", L"(*"},
-        {L"1+E3", L"+E"}, {L"1E/3", L"E/"}, {L"pipi", L"pipi"}, {L"x*)", L"*)"},
+        {L"1+E3", L"+E"}, {L"1E/3", L"E/"}, {L"pipi", L"pipi"}, {L"(x*)", L"*)"},
     };
     for (const auto& [input, pattern] : cases) {
         std::wstring text = input;
