@@ -416,8 +416,9 @@ void Complex::toString(std::wstring& out, int format, int digits) const {
     std::wstring re, im;
     IExpression::value2String(m_a, re, format, digits, false);
     IExpression::value2String(m_b, im, format, digits, false);
-    out.clear();
-    if ((m_a == 0.0 && m_b == 0.0) || (re == L"0" && im == L"0")) {
+    const bool writeRe = m_a != 0.0 && re != L"0";
+    const bool writeIm = m_b != 0.0 && im != L"0";
+    if (!writeRe && !writeIm) {
         out = L"0";
         return;
     }
@@ -426,12 +427,12 @@ void Complex::toString(std::wstring& out, int format, int digits) const {
         re = L"(" + re + L")";
         im = L"(" + im + L")";
     }
-    if (m_a != 0.0 && re != L"0") out = re;
-    if (m_b != 0.0 && im != L"0") {
+    out = writeRe ? re : std::wstring();
+    if (writeIm) {
         // In exponent form the sign stands inside the parentheses, so the
         // parts are always joined with "+": "(1E+000)(-2E+000)i" would read
         // as a product.
-        if (!out.empty() && (exponentForm || im[0] != L'-')) out += L'+';
+        if (writeRe && (exponentForm || im[0] != L'-')) out += L'+';
         out += im;
         appendUnit(out);
     }

@@ -33,6 +33,7 @@ const FormatCase kCases[] = {
     {{1e-12, -1e-12}, Form::Display, FLOATING, 10, false, L"0"},
     {{1.5, 1e-12}, Form::Display, FLOATING, 10, false, L"1.5"},
     {{1e-12, 2}, Form::Display, FLOATING, 10, false, L"2i"},
+    {{0, 1e-12}, Form::Display, FLOATING, 10, false, L"0"},
     {{NaN, 1}, Form::Display, FLOATING, 10, false, L"NaN+1i"},
     {{1.5, 2}, Form::Display, SCIENTIFIC, 5, false, L"(1.5E+000)+(2E+000)i"},
     {{1.5, -2}, Form::Display, SCIENTIFIC, 5, false, L"(1.5E+000)+(-2E+000)i"},
