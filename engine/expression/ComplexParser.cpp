@@ -98,6 +98,9 @@ constexpr std::wstring_view DIGITS = L"0123456789";
 bool isLower(wchar_t c) {
     return c >= L'a' && c <= L'z';
 }
+bool isAnyOf(wchar_t c, std::wstring_view set) {
+    return set.find(c) != std::wstring_view::npos;
+}
 bool isRunChar(wchar_t c) {
     return (c >= L'0' && c <= L'9') || c == L'.';
 }
@@ -226,30 +229,35 @@ void foldSignsBeforeFunctions(std::wstring& text, PairIndex& present) {
     }
 }
 
-// Index at which s splits into two operands, or npos. Scans from the right at
-// parenthesis depth 0 for one of ops, skipping index 0 and any operator whose
-// preceding character is in excluded (so "2*-3" keeps "-3" as a literal).
-std::size_t findSplit(const std::wstring& s, std::wstring_view ops, std::wstring_view excluded) {
-    int depth = 0;
-    for (std::size_t i = s.size(); i-- > 0;) {
-        const wchar_t c = s[i];
-        if (c == L')') {
-            ++depth;
-        } else if (c == L'(') {
-            --depth;
-        } else if (depth == 0 && i > 0 && ops.find(c) != std::wstring_view::npos &&
-                   excluded.find(s[i - 1]) == std::wstring_view::npos) {
-            return i;
-        }
-    }
-    return std::wstring::npos;
-}
+// Where a text splits into two operands: the rightmost operator of the
+// weakest class present ("+" "-", then "*" "/", then "^") outside
+// parentheses, and how many operators of that class there are. An operator
+// at the start or right after another one is a sign ("2*-3") and does not
+// split; a "^" may split right after a "^".
+struct Split {
+    std::size_t at = std::wstring::npos;
+    int count = 0;
+};
 
-std::size_t findOperatorSplit(const std::wstring& s) {
-    std::size_t at = findSplit(s, L"+-", L"*+-/^");
-    if (at == std::wstring::npos) at = findSplit(s, L"*/", L"*+-/^");
-    if (at == std::wstring::npos) at = findSplit(s, L"^", L"*/-+");
-    return at;
+Split findSplit(const std::wstring& s) {
+    Split classes[3];
+    int depth = 0;
+    for (std::size_t i = s.size(); i-- > 1;) {
+        const wchar_t c = s[i];
+        if (c == L')') ++depth;
+        if (c == L'(') --depth;
+        if (depth != 0) continue;
+        const wchar_t before = s[i - 1];
+        int k = -1;
+        if ((c == L'+' || c == L'-') && !isAnyOf(before, L"*+-/^")) k = 0;
+        if ((c == L'*' || c == L'/') && !isAnyOf(before, L"*+-/^")) k = 1;
+        if (c == L'^' && !isAnyOf(before, L"*/-+")) k = 2;
+        if (k < 0) continue;
+        if (classes[k].count++ == 0) classes[k].at = i;
+    }
+    for (const Split& split : classes)
+        if (split.count > 0) return split;
+    return Split();
 }
 
 // Counts the nesting of parser calls on this thread. Every operator, every
@@ -268,6 +276,11 @@ public:
     DepthGuard(const DepthGuard&) = delete;
     DepthGuard& operator=(const DepthGuard&) = delete;
 };
+
+// Refuses now a parse known to need more levels below this one than allowed.
+void requireLevels(int more) {
+    if (more > IExpression::s_max_depth - t_depth) raiseEngineError(ErrorCode::INVALID_INPUT);
+}
 
 // Deepest parenthesis nesting of a text. Each level of it costs the parser
 // at least one level of its own, so a text nested too deeply is refused
@@ -313,8 +326,12 @@ IExpression* IExpression::parseComplexExpression(const std::wstring& text) {
     preTranslateComplex(s);
     // User functions are not expanded in complex mode; user constants are.
     preTranslateConsts(s);
-    const std::size_t at = findOperatorSplit(s);
-    if (at != std::wstring::npos)
-        return new ComplexOperatorExpression(s.substr(0, at), s.substr(at + 1), s[at]);
+    const Split split = findSplit(s);
+    if (split.count > 0) {
+        // The left operand holds the other operators of the class and splits
+        // at each of them in turn, one level deeper every time.
+        requireLevels(split.count);
+        return new ComplexOperatorExpression(s.substr(0, split.at), s.substr(split.at + 1), s[split.at]);
+    }
     return parseUnsplit(s);
 }
