@@ -66,6 +66,15 @@ Complex wholePower(const Complex& z, double n) {
     return result;
 }
 
+// One part in the display form. A part that is not a finite number is
+// written "NaN" in every format, as the fixed form writes it.
+void displayText(double value, std::wstring& out, int format, int digits) {
+    if (std::isfinite(value))
+        IExpression::value2String(value, out, format, digits, false);
+    else
+        out = L"NaN";
+}
+
 void appendUnit(std::wstring& out) {
     out += Complex::s_use_j ? L'j' : L'i';
 }
@@ -408,14 +417,14 @@ void Complex::toString(std::wstring& out, int format, int digits) const {
         double degrees = std::fmod(m_b, 360.0);
         if (degrees > 180.0) degrees -= 360.0;
         if (degrees < -180.0) degrees += 360.0;
-        IExpression::value2String(m_a, magnitude, format, digits, false);
-        IExpression::value2String(degrees, angle, format, digits, false);
+        displayText(m_a, magnitude, format, digits);
+        displayText(degrees, angle, format, digits);
         writePolar(out, magnitude, angle, m_a == 0.0);
         return;
     }
     std::wstring re, im;
-    IExpression::value2String(m_a, re, format, digits, false);
-    IExpression::value2String(m_b, im, format, digits, false);
+    displayText(m_a, re, format, digits);
+    displayText(m_b, im, format, digits);
     const bool writeRe = m_a != 0.0 && re != L"0";
     const bool writeIm = m_b != 0.0 && im != L"0";
     if (!writeRe && !writeIm) {

@@ -8,6 +8,7 @@
 
 namespace {
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double INF = std::numeric_limits<double>::infinity();
 constexpr int FLOATING = 0, SCIENTIFIC = 1, ENGINEERING = 2;
 
 enum class Form { Display, Rectangular, Polar };
@@ -38,6 +39,9 @@ const FormatCase kCases[] = {
     {{1.5, 2}, Form::Display, SCIENTIFIC, 5, false, L"(1.5E+000)+(2E+000)i"},
     {{1.5, -2}, Form::Display, SCIENTIFIC, 5, false, L"(1.5E+000)+(-2E+000)i"},
     {{0, 2}, Form::Display, SCIENTIFIC, 5, true, L"(2E+000)j"},
+    {{NaN, -INF}, Form::Display, SCIENTIFIC, 5, false, L"(NaN)+(NaN)i"},
+    {{NaN, 1}, Form::Display, ENGINEERING, 5, false, L"(NaN)+(1E+000)i"},
+    {{NaN, 0, true}, Form::Display, ENGINEERING, 5, false, L"pol(NaN,0E+000)"},
     {{12345, 0}, Form::Display, ENGINEERING, 6, false, L"(12.345E+003)"},
     // display form, polar values: the angle is brought into -180..180
     {{2, 270, true}, Form::Display, FLOATING, 10, false, L"pol(2,-90)"},
