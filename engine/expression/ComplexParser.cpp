@@ -10,6 +10,8 @@
 #include "ComplexOperatorExpression.h"
 #include "ComplexValueExpression.h"
 #include "IExpression.h"
+#include "ParseLimits.h"
+#include "TextRewrite.h"
 
 const RewritePair IExpression::s_pretranslate_complex[] = {
     // signs
@@ -105,24 +107,6 @@ bool isRunChar(wchar_t c) {
     return (c >= L'0' && c <= L'9') || c == L'.';
 }
 
-// Replaces every occurrence of from, left to right and non-overlapping, in
-// one pass; false when there was none.
-bool replaceAll(std::wstring& text, std::wstring_view from, std::wstring_view to) {
-    std::size_t at = text.find(from);
-    if (at == std::wstring::npos) return false;
-    std::wstring out;
-    out.reserve(text.size() + text.size() / 2);
-    std::size_t copied = 0;
-    for (; at != std::wstring::npos; at = text.find(from, copied)) {
-        out.append(text, copied, at - copied);
-        out.append(to);
-        copied = at + from.size();
-    }
-    out.append(text, copied);
-    text.swap(out);
-    return true;
-}
-
 // The characters and pairs of neighbouring characters of a text. Every part
 // of a formula is rewritten again when it is parsed, and most rewrites have
 // nothing to do there; a rewrite whose pattern has a pair the text lacks is
@@ -140,7 +124,7 @@ public:
     }
 
     void replaceAll(std::wstring& text, std::wstring_view from, std::wstring_view to) {
-        if (mayContain(from) && ::replaceAll(text, from, to)) rebuild(text);
+        if (mayContain(from) && TextRewrite::replaceAll(text, from, to) > 0) rebuild(text);
     }
 
     void rebuild(const std::wstring& text) {
@@ -260,31 +244,9 @@ Split findSplit(const std::wstring& s) {
     return Split();
 }
 
-// Counts the nesting of parser calls on this thread. Every operator, every
-// parenthesis and every function call is one level, so the bound keeps deep
-// parentheses and long operator chains from exhausting the stack, both here
-// and when the tree is evaluated or destroyed.
-thread_local int t_depth = 0;
-
-class DepthGuard {
-public:
-    DepthGuard() {
-        if (t_depth >= IExpression::s_max_depth) raiseEngineError(ErrorCode::INVALID_INPUT);
-        ++t_depth;
-    }
-    ~DepthGuard() { --t_depth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-};
-
-// Refuses now a parse known to need more levels below this one than allowed.
-void requireLevels(int more) {
-    if (more > IExpression::s_max_depth - t_depth) raiseEngineError(ErrorCode::INVALID_INPUT);
-}
-
 // Deepest parenthesis nesting of a text. Each level of it costs the parser
-// at least one level of its own, so a text nested too deeply is refused
-// before any of it is rewritten.
+// one level of its own below the first, so a text nested too deeply is
+// refused before any of it is rewritten.
 int nestingOf(const std::wstring& text) {
     int depth = 0, deepest = 0;
     for (wchar_t c : text) {
@@ -320,8 +282,11 @@ void IExpression::preTranslateComplex(std::wstring& text) {
 }
 
 IExpression* IExpression::parseComplexExpression(const std::wstring& text) {
-    if (t_depth == 0 && nestingOf(text) >= s_max_depth) raiseEngineError(ErrorCode::INVALID_INPUT);
-    DepthGuard guard;
+    // The levels are shared with the real parser, which reads the parts of
+    // polar literals, so the bound holds for the whole tree.
+    ParseLimits::Budget budget(text.size());
+    ParseLimits::Level level;
+    if (level.depth() == 1) ParseLimits::requireLevels(nestingOf(text));
     std::wstring s = text;
     preTranslateComplex(s);
     // User functions are not expanded in complex mode; user constants are.
@@ -330,7 +295,7 @@ IExpression* IExpression::parseComplexExpression(const std::wstring& text) {
     if (split.count > 0) {
         // The left operand holds the other operators of the class and splits
         // at each of them in turn, one level deeper every time.
-        requireLevels(split.count);
+        ParseLimits::requireLevels(split.count);
         return new ComplexOperatorExpression(s.substr(0, split.at), s.substr(split.at + 1), s[split.at]);
     }
     return parseUnsplit(s);

@@ -216,14 +216,16 @@ TEST_F(ComplexParser, DeepOrLongInputEndsWithAnError) {
     }
     for (const std::wstring& text : {deep, functions, sums, products, powers})
         EXPECT_EQ(failureOf(text), ErrorCode::INVALID_INPUT);
-    // Within the bound the same shapes parse and evaluate.
+    // Within the bound the same shapes parse and evaluate: the top level
+    // and one more for each operator of a chain.
     const int m = IExpression::s_max_depth / 2 - 1;
     const std::wstring nested = std::wstring(m, L'(') + L"i" + std::wstring(m, L')');
     EXPECT_EQ(parse(nested)->calculateComplexConst().getB(), 1.0);
     std::wstring sum = L"1";
-    for (int k = 0; k < m; ++k)
-        sum += L"+i";
-    EXPECT_EQ(parse(sum)->calculateComplexConst().getB(), m);
+    for (int k = 1; k < IExpression::s_max_depth; ++k)
+        sum += L"+2";
+    EXPECT_EQ(parse(sum)->calculateComplexConst().getA(), 2 * IExpression::s_max_depth - 1);
+    EXPECT_EQ(failureOf(sum + L"+2"), ErrorCode::INVALID_INPUT);
 }
 
 // Random text over the formula alphabet never crashes or hangs the parser:
