@@ -1,11 +1,9 @@
 #pragma once
-#include <string>
+#include "CDlgRangeBase.h"
 
-#include "CKeypadDialog.h"
-
-// Asks for the range in which the equation solver searches. Opens with the range the
-// user last accepted.
-class CDlgRangeSolver : public CKeypadDialog {
+// Asks for the range in which the equation solver searches. Opens with the
+// range the user last accepted there.
+class CDlgRangeSolver : public CDlgRangeBase {
     Q_OBJECT
 public:
     static double s_last_from;
@@ -16,12 +14,4 @@ public:
     // Takes the fields over (with validation) before typing, so a bad entry
     // is reported at the next key press.
     void add2Input(const QString& text) override;
-
-    double m_from;
-    double m_to;
-    std::wstring m_prompt;
-
-protected:
-    void DoDataExchange(DataExchange& dx) override;
-    void OnOK() override;
 };

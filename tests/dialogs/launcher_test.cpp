@@ -249,3 +249,18 @@ TEST_F(DialogTest, LauncherSlotsIgnoreSlotsOutOfRange) {
     EXPECT_FALSE(starter.isEquationDeleted(13));
     EXPECT_FALSE(starter.isEquationDeleted(14));
 }
+
+TEST_F(DialogTest, AnalysisAndSolverRangesAreRememberedApart) {
+    double from = 0, to = 0;
+    onNextDialog<CDlgRange>([this](CDlgRange& d) {
+        type(d, EDIT_FROMX, "-3");
+        type(d, EDIT_TOX, "4");
+        click(d, OK);
+    });
+    ASSERT_TRUE(LodrinStarter().showRange(L"", from, to));
+    onNextDialog<CDlgRangeSolver>([this](CDlgRangeSolver& d) {
+        EXPECT_EQ(text(d, EDIT_FROMX), "-10");
+        EXPECT_EQ(text(d, EDIT_TOX), "10");
+    });
+    EXPECT_FALSE(LodrinStarter().showRangeSolver(L"", from, to));
+}
