@@ -1,0 +1,118 @@
+#include "AppTest.h"
+#include "COrvantaDoc.h"
+
+namespace {
+class DocumentAdapterTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        m_document = std::make_unique<COrvantaDoc>(store());
+    }
+    void TearDown() override {
+        m_document.reset();
+        AppTest::TearDown();
+    }
+    COrvantaDoc& doc() { return *m_document; }
+
+    std::unique_ptr<COrvantaDoc> m_document;
+};
+
+enum class Operation { Normal, Complex, Computer };
+
+std::wstring run(COrvantaDoc& doc, Operation op, const std::wstring& text, bool& ok) {
+    std::wstring input = text;
+    std::wstring result = L"before";
+    switch (op) {
+    case Operation::Normal: ok = doc.calculateNormal(input, result); break;
+    case Operation::Complex: ok = doc.calculateComplex(input, result); break;
+    case Operation::Computer: ok = doc.calculateComputer(input, result); break;
+    }
+    return result;
+}
+} // namespace
+
+TEST_F(DocumentAdapterTest, AFailureLeavesTheMessageAsTheResult) {
+    struct Case {
+        Operation op;
+        const wchar_t* input;
+        unsigned message;
+    };
+    const Case cases[] = {
+        {Operation::Normal, L"1/0", 40170},  {Operation::Normal, L"(1+2", 40121}, {Operation::Normal, L"", 40122},
+        {Operation::Complex, L"(1+i", 40121}, {Operation::Complex, L"", 40122},  {Operation::Computer, L"(1+2", 40121},
+    };
+    for (int language : {0, 1}) {
+        doc().setLanguage(language);
+        for (const Case& c : cases) {
+            bool ok = true;
+            EXPECT_EQ(run(doc(), c.op, c.input, ok), engineText(c.message + 1000 * language)) << c.input;
+            EXPECT_FALSE(ok) << c.input;
+        }
+    }
+    doc().setLanguage(0);
+}
+
+TEST_F(DocumentAdapterTest, TheDocumentsSettingsReachTheEngine) {
+    bool ok = false;
+    doc().m_mode = CalculatorModes::DEG;
+    EXPECT_EQ(run(doc(), Operation::Normal, L"sin(30)", ok), L"0.5");
+    doc().m_mode = CalculatorModes::RAD;
+    doc().m_numMode = 1;
+    doc().m_precision = 5;
+    EXPECT_EQ(run(doc(), Operation::Normal, L"1234.5", ok), L"1.2345E+003");
+    EXPECT_TRUE(ok);
+    doc().m_numMode = 0;
+    doc().m_precision = 10;
+    doc().m_computerResult = CalculatorModes::RESULT_DEC;
+    EXPECT_EQ(run(doc(), Operation::Computer, L"FF", ok), L"255");
+    doc().m_computerMode = CalculatorModes::COMP_DEC;
+    doc().m_computerResult = CalculatorModes::RESULT_HEX;
+    EXPECT_EQ(run(doc(), Operation::Computer, L"255", ok), L"FF");
+    EXPECT_EQ(run(doc(), Operation::Complex, L"(1+2*i)*(3-i)", ok), L"5+5i");
+    doc().setUseJ(true);
+    EXPECT_EQ(run(doc(), Operation::Complex, L"(1+2*j)*(3-j)", ok), L"5+5j");
+    doc().setUseJ(false);
+    EXPECT_EQ(run(doc(), Operation::Normal, L"10^400", ok), engineText(40100));
+}
+
+TEST_F(DocumentAdapterTest, PlaceholdersAskForTheirValues) {
+    bool ok = false;
+    // Without a parameter dialog nothing is calculated and the result stays.
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"before");
+    EXPECT_TRUE(ok);
+
+    doc().setParameterSource([](PlaceholderValues& values) {
+        EXPECT_TRUE(values.present[1]);
+        EXPECT_FALSE(values.present[0]);
+        values.value[1] = 3;
+        return true;
+    });
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"f(x=3)=9");
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[a]+1", ok), L"before") << "no known placeholder";
+    EXPECT_TRUE(ok);
+
+    doc().setParameterSource([](PlaceholderValues&) { return false; });
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"before") << "cancelled";
+    doc().setParameterSource({});
+}
+
+TEST_F(DocumentAdapterTest, TheFunctionCheckIsTheCommandLinesCheck) {
+    struct Case {
+        const wchar_t* text;
+        bool ok;
+        std::wstring message;
+    };
+    const Case cases[] = {
+        {L"f(x)=sin(x)", true, L""},
+        {L"g(x)=x", false, engineText(40219)},
+        {L"f(x)x", false, engineText(40220)},
+        {L"f(x)=x+y", false, L"Function f(x)=x+yhas unknown variables!"},
+        {L"f(x,y)=x^2+y^2=4", false, L"4: " + engineText(40228)},
+        {L"z(n+1)=5", false, engineText(40229)},
+    };
+    for (const Case& c : cases) {
+        std::wstring message;
+        EXPECT_EQ(doc().checkFunction(c.text, message), c.ok) << c.text;
+        EXPECT_EQ(message, c.message) << c.text;
+    }
+}
