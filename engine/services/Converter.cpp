@@ -101,22 +101,26 @@ bool OrvantaCalcBase::addMetricKind(const std::wstring& group, const std::wstrin
     }
     if (findMetric(baseUnit) >= 0) return refuse(loadString(MSG_METRIC_EXISTS) + baseUnit, MessageIcon::Stop);
     if (getGroupSize() >= MAX_GROUPS) return refuse(localText(TOO_MANY_KINDS), MessageIcon::Stop);
-    if (m_groups.empty()) m_groups.emplace_back(s_language != 0 ? s_convertergroups_ger[0] : s_convertergroups[0]);
 
-    m_groups.push_back(group);
-    m_metrics.emplace_back(baseUnit, 1.0, getGroupSize() - 1);
-    return storeMetrics();
+    std::vector<std::wstring> groups = m_groups;
+    if (groups.empty()) groups.emplace_back(s_language != 0 ? s_convertergroups_ger[0] : s_convertergroups[0]);
+    groups.push_back(group);
+    std::vector<Metric> metrics = m_metrics;
+    metrics.emplace_back(baseUnit, 1.0, static_cast<int>(groups.size()) - 1);
+    return commitMetrics(std::move(metrics), std::move(groups));
 }
 
 bool OrvantaCalcBase::deleteMetricKind(const std::wstring& group) {
     const int kind = findGroup(group);
     if (kind < 0) return storeMetrics();
-    m_groups.erase(m_groups.begin() + kind);
-    std::erase_if(m_metrics, [kind](const Metric& metric) { return metric.kind == kind; });
-    for (Metric& metric : m_metrics) {
+    std::vector<std::wstring> groups = m_groups;
+    groups.erase(groups.begin() + kind);
+    std::vector<Metric> metrics = m_metrics;
+    std::erase_if(metrics, [kind](const Metric& metric) { return metric.kind == kind; });
+    for (Metric& metric : metrics) {
         if (metric.kind > kind) --metric.kind;
     }
-    return storeMetrics();
+    return commitMetrics(std::move(metrics), std::move(groups));
 }
 
 bool OrvantaCalcBase::addMetric(const std::wstring& name, const std::wstring& group, double factor) {
@@ -125,8 +129,9 @@ bool OrvantaCalcBase::addMetric(const std::wstring& name, const std::wstring& gr
     if (!std::isfinite(factor) || factor <= 0.0) return refuse(localText(INVALID_FACTOR), MessageIcon::Stop);
     const int kind = findGroup(group);
     if (kind < 0) return false;
-    m_metrics.emplace_back(name, factor, kind);
-    return storeMetrics();
+    std::vector<Metric> metrics = m_metrics;
+    metrics.emplace_back(name, factor, kind);
+    return commitMetrics(std::move(metrics), m_groups);
 }
 
 bool OrvantaCalcBase::deleteMetric(const std::wstring& name) {
@@ -135,8 +140,9 @@ bool OrvantaCalcBase::deleteMetric(const std::wstring& name) {
     if (m_metrics[static_cast<std::size_t>(index)].factor == 1.0) {
         return refuse(loadString(MSG_BASE_METRIC) + name, MessageIcon::Stop);
     }
-    m_metrics.erase(m_metrics.begin() + index);
-    return storeMetrics();
+    std::vector<Metric> metrics = m_metrics;
+    metrics.erase(metrics.begin() + index);
+    return commitMetrics(std::move(metrics), m_groups);
 }
 
 std::wstring OrvantaCalcBase::getGroup(int index) const {

@@ -146,32 +146,41 @@ void OrvantaCalcBase::loadMetrics() {
     if (m_groups.size() < 2 || m_metrics.empty()) resetMetrics();
 }
 
-bool OrvantaCalcBase::storeMetrics() {
-    std::wstring metrics;
-    for (const Metric& metric : m_metrics) {
-        metrics += metric.name + L',' + formatFactor(metric.factor) + L',' + std::to_wstring(metric.kind) + L';';
+bool OrvantaCalcBase::storeMetrics() { return storeLists(m_metrics, m_groups); }
+
+bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups) {
+    std::wstring metricText;
+    for (const Metric& metric : metrics) {
+        metricText += metric.name + L',' + formatFactor(metric.factor) + L',' + std::to_wstring(metric.kind) + L';';
     }
-    std::wstring groups;
-    for (const std::wstring& group : m_groups) groups += group + L';';
+    std::wstring groupText;
+    for (const std::wstring& group : groups) groupText += group + L';';
 
     DataFolder::ensure(m_data_folder);
-    const int failed = DataFile::replaceFiles({{dataFile(METRICS_FILE), DataFile::encodeUtf16Le(metrics)},
-                                               {dataFile(BASE_FILE), DataFile::encodeUtf16Le(groups)}});
+    const int failed = DataFile::replaceFiles({{dataFile(METRICS_FILE), DataFile::encodeUtf16Le(metricText)},
+                                               {dataFile(BASE_FILE), DataFile::encodeUtf16Le(groupText)}});
     if (failed < 0) return true;
     return refuse(loadString(failed == 0 ? MSG_STORE_METRICS_FAILED : MSG_STORE_KINDS_FAILED),
                   MessageIcon::Exclamation);
 }
 
-void OrvantaCalcBase::buildDefaultMetrics() {
+// An edit takes effect only once both files hold it, so that a failed store
+// leaves the lists as the files have them.
+bool OrvantaCalcBase::commitMetrics(std::vector<Metric> metrics, std::vector<std::wstring> groups) {
+    if (!storeLists(metrics, groups)) return false;
+    m_metrics = std::move(metrics);
+    m_groups = std::move(groups);
+    return true;
+}
+
+// The defaults are used even when they cannot be stored: a read-only data
+// folder still gets a working converter.
+bool OrvantaCalcBase::resetMetrics() {
     const wchar_t* const* names = isGerman() ? s_convertergroups_ger : s_convertergroups;
     m_groups.assign(names, names + s_convertergroups_size);
     m_metrics.clear();
     for (int i = 0; i < s_metrics_size; ++i) {
         m_metrics.emplace_back(s_metrics[i].name, s_metrics[i].factor, s_metrics[i].kind);
     }
-}
-
-bool OrvantaCalcBase::resetMetrics() {
-    buildDefaultMetrics();
     return storeMetrics();
 }

@@ -182,7 +182,8 @@ protected:
     std::filesystem::path m_data_folder;
 
 private:
-    void buildDefaultMetrics();
+    bool storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
+    bool commitMetrics(std::vector<Metric> metrics, std::vector<std::wstring> groups);
     bool refuse(const std::wstring& text, MessageIcon icon);
     int findGroup(const std::wstring& group) const;
     int findMetric(const std::wstring& name) const;
