@@ -18,9 +18,10 @@ struct LocalText {
     const wchar_t* english;
     const wchar_t* german;
 };
-constexpr LocalText INVALID_NAME = {L"A name must not be empty or contain \";\", \",\" or control characters: ",
-                                    L"Ein Name darf nicht leer sein und kein \";\", \",\" oder Steuerzeichen "
-                                    L"enthalten: "};
+constexpr LocalText INVALID_NAME = {
+    L"A name must not be empty or contain \";\", \",\" or control characters: ",
+    L"Ein Name darf nicht leer sein und kein \";\", \",\" oder Steuerzeichen "
+    L"enthalten: "};
 constexpr LocalText KIND_EXISTS = {L"Following metric kind does already exist: ",
                                    L"Die folgende Metrikart existiert bereits: "};
 constexpr LocalText INVALID_FACTOR = {L"The factor must be a positive number!",
@@ -53,13 +54,15 @@ constexpr Conversion s_temperature_table[5][5] = {
     {[](double v) { return (v - 32) * 5 / 9; }, [](double v) { return v; },
      [](double v) { return (v + 459.67) * 5 / 9; }, [](double v) { return (v - 32) * 4 / 9; },
      [](double v) { return v + 459.67; }},
-    {[](double v) { return v - 273.15; }, [](double v) { return v * 1.8 - 459.67; }, [](double v) { return v; },
-     [](double v) { return (v - 273.15) * 0.8; }, [](double v) { return v * 1.8; }},
+    {[](double v) { return v - 273.15; }, [](double v) { return v * 1.8 - 459.67; },
+     [](double v) { return v; }, [](double v) { return (v - 273.15) * 0.8; },
+     [](double v) { return v * 1.8; }},
     {[](double v) { return v * 1.25; }, [](double v) { return v * 2.25 + 32; },
      [](double v) { return v * 1.25 + 273.15; }, [](double v) { return v; },
      [](double v) { return v * 2.25 + 491.67; }},
     {[](double v) { return (v - 491.67) * 5 / 9; }, [](double v) { return v - 459.67; },
-     [](double v) { return v * 5 / 9; }, [](double v) { return (v - 491.67) * 4 / 9; }, [](double v) { return v; }},
+     [](double v) { return v * 5 / 9; }, [](double v) { return (v - 491.67) * 4 / 9; },
+     [](double v) { return v; }},
 };
 
 int temperatureIndex(const std::wstring& name) {
@@ -103,7 +106,8 @@ bool OrvantaCalcBase::addMetricKind(const std::wstring& group, const std::wstrin
     if (getGroupSize() >= MAX_GROUPS) return refuse(localText(TOO_MANY_KINDS), MessageIcon::Stop);
 
     std::vector<std::wstring> groups = m_groups;
-    if (groups.empty()) groups.emplace_back(s_language != 0 ? s_convertergroups_ger[0] : s_convertergroups[0]);
+    if (groups.empty())
+        groups.emplace_back(s_language != 0 ? s_convertergroups_ger[0] : s_convertergroups[0]);
     groups.push_back(group);
     std::vector<Metric> metrics = m_metrics;
     metrics.emplace_back(baseUnit, 1.0, static_cast<int>(groups.size()) - 1);
@@ -160,8 +164,8 @@ Metric OrvantaCalcBase::getMetric(int index) const {
     return index >= 0 && index < getMetricSize() ? m_metrics[static_cast<std::size_t>(index)] : Metric();
 }
 
-bool OrvantaCalcBase::proove_converter(std::wstring& value, std::wstring& from, std::wstring& to, double& fromFactor,
-                                       double& toFactor) {
+bool OrvantaCalcBase::proove_converter(std::wstring& value, std::wstring& from, std::wstring& to,
+                                       double& fromFactor, double& toFactor) {
     if (!proove(value)) return false;
     if (from.empty() || to.empty()) {
         setLastError(loadString(MSG_FILL_BOTH));

@@ -4,16 +4,18 @@
 #include <iterator>
 
 const wchar_t* const OrvantaCalcBase::s_convertergroups[] = {
-    L"All", L"Distance", L"Weight", L"Volumina", L"Speed", L"Area", L"Power", L"Temperature", L"Time", L"Pressure",
+    L"All",  L"Distance", L"Weight",      L"Volumina", L"Speed",
+    L"Area", L"Power",    L"Temperature", L"Time",     L"Pressure",
 };
 
 const wchar_t* const OrvantaCalcBase::s_convertergroups_ger[] = {
-    L"Alle", L"Entfernung",     L"Gewicht", L"Volumen", L"Geschwindigkeit",
-    L"Fläche", L"Kraft", L"Temperatur", L"Zeit", L"Druck",
+    L"Alle",   L"Entfernung", L"Gewicht",    L"Volumen", L"Geschwindigkeit",
+    L"Fläche", L"Kraft",      L"Temperatur", L"Zeit",    L"Druck",
 };
 
 const int OrvantaCalcBase::s_convertergroups_size = static_cast<int>(std::size(s_convertergroups));
-static_assert(std::size(OrvantaCalcBase::s_convertergroups) == std::size(OrvantaCalcBase::s_convertergroups_ger));
+static_assert(std::size(OrvantaCalcBase::s_convertergroups) ==
+              std::size(OrvantaCalcBase::s_convertergroups_ger));
 
 // Factors are sizes in the base unit of the kind (the unit with factor 1); the
 // temperature scales carry codes instead, converted by formula.

@@ -10,8 +10,12 @@ std::function<void()> DataFile::s_before_rename;
 namespace {
 constexpr char32_t REPLACEMENT_CHARACTER = 0xFFFD;
 
-bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 void appendUnit(std::string& bytes, char32_t unit) {
     bytes.push_back(static_cast<char>(unit & 0xFF));
@@ -47,7 +51,8 @@ bool DataFile::decodeUtf16Le(std::string_view bytes, std::wstring& text) {
         const char32_t unit = unitAt(i);
         if (unit < 0x20 && unit != L'\t' && unit != L'\r' && unit != L'\n') return false;
         if (isHighSurrogate(unit) && i + 1 < units && isLowSurrogate(unitAt(i + 1))) {
-            text.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00)));
+            text.push_back(
+                static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00)));
             ++i;
         } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
             text.push_back(static_cast<wchar_t>(REPLACEMENT_CHARACTER));
@@ -97,7 +102,8 @@ int DataFile::replaceFiles(const std::vector<Replacement>& replacements) {
     std::vector<std::filesystem::path> temporaries;
     auto discard = [&temporaries] {
         std::error_code ignored;
-        for (const auto& temporary : temporaries) std::filesystem::remove(temporary, ignored);
+        for (const auto& temporary : temporaries)
+            std::filesystem::remove(temporary, ignored);
     };
     for (std::size_t i = 0; i < replacements.size(); ++i) {
         temporaries.push_back(temporaryFor(replacements[i].target));

@@ -16,7 +16,8 @@ std::filesystem::path DataFolder::resolveDefault() {
         const std::filesystem::path base(dataHome);
         if (base.is_absolute()) return base / "orvanta";
     }
-    if (const char* home = nonEmptyVariable("HOME")) return std::filesystem::path(home) / ".local/share/orvanta";
+    if (const char* home = nonEmptyVariable("HOME"))
+        return std::filesystem::path(home) / ".local/share/orvanta";
     return {};
 }
 

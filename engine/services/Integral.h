@@ -8,7 +8,8 @@ class Integral {
 public:
     Integral() = default;
     Integral(std::wstring function, std::wstring integral, std::wstring group, int number)
-        : function(std::move(function)), integral(std::move(integral)), group(std::move(group)), number(number) {}
+        : function(std::move(function)), integral(std::move(integral)), group(std::move(group)),
+          number(number) {}
     Integral(const Integral& other) = default;
     Integral& operator=(const Integral& other) = default;
 

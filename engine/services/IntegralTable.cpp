@@ -16,11 +16,15 @@ extern const unsigned char g_shipped_integrals[];
 extern const std::size_t g_shipped_integrals_size;
 
 namespace {
-bool isLineBreak(wchar_t ch) { return ch == L'\r' || ch == L'\n'; }
+bool isLineBreak(wchar_t ch) {
+    return ch == L'\r' || ch == L'\n';
+}
 
 std::wstring_view trimmed(std::wstring_view text) {
-    while (!text.empty() && (text.front() == L' ' || text.front() == L'\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t')) text.remove_suffix(1);
+    while (!text.empty() && (text.front() == L' ' || text.front() == L'\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\t'))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -35,7 +39,8 @@ bool parseGroupNumber(std::wstring_view field, int& number) {
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (ascii.empty() || error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value)) {
+    if (ascii.empty() || error != std::errc() || end != ascii.data() + ascii.size() ||
+        !std::isfinite(value)) {
         return false;
     }
     value = std::trunc(value);
@@ -76,7 +81,8 @@ void OrvantaCalcBase::loadIntegrals() {
         if (start == std::wstring_view::npos) break;
         rest.remove_prefix(start);
         std::size_t end = 0;
-        while (end < rest.size() && !isLineBreak(rest[end])) ++end;
+        while (end < rest.size() && !isLineBreak(rest[end]))
+            ++end;
         Integral row;
         if (parseRow(rest.substr(0, end), row)) m_integrals.push_back(std::move(row));
         rest.remove_prefix(end);
@@ -90,14 +96,16 @@ int OrvantaCalcBase::getIntegralSize() {
 
 Integral OrvantaCalcBase::getIntegral(int index) {
     if (m_integrals.empty()) loadIntegrals();
-    return index >= 0 && index < static_cast<int>(m_integrals.size()) ? m_integrals[static_cast<std::size_t>(index)]
-                                                                       : Integral();
+    return index >= 0 && index < static_cast<int>(m_integrals.size())
+               ? m_integrals[static_cast<std::size_t>(index)]
+               : Integral();
 }
 
 int OrvantaCalcBase::getIntegralGroupSize() {
     if (m_integrals.empty()) loadIntegrals();
     int largest = 0;
-    for (const Integral& row : m_integrals) largest = std::max(largest, row.number);
+    for (const Integral& row : m_integrals)
+        largest = std::max(largest, row.number);
     return largest;
 }
 

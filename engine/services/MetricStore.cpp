@@ -14,13 +14,17 @@ namespace {
 constexpr unsigned MSG_STORE_KINDS_FAILED = 40175;
 constexpr unsigned MSG_STORE_METRICS_FAILED = 40176;
 
-bool isGerman() { return OrvantaCalcBase::s_language != 0; }
+bool isGerman() {
+    return OrvantaCalcBase::s_language != 0;
+}
 
 // Files written in the other language keep their default group names in that
 // language; they are shown in the current one.
 std::wstring translateGroup(const std::wstring& name) {
-    const wchar_t* const* other = isGerman() ? OrvantaCalcBase::s_convertergroups : OrvantaCalcBase::s_convertergroups_ger;
-    const wchar_t* const* current = isGerman() ? OrvantaCalcBase::s_convertergroups_ger : OrvantaCalcBase::s_convertergroups;
+    const wchar_t* const* other =
+        isGerman() ? OrvantaCalcBase::s_convertergroups : OrvantaCalcBase::s_convertergroups_ger;
+    const wchar_t* const* current =
+        isGerman() ? OrvantaCalcBase::s_convertergroups_ger : OrvantaCalcBase::s_convertergroups;
     for (int i = 0; i < OrvantaCalcBase::s_convertergroups_size; ++i) {
         if (name == other[i]) return current[i];
     }
@@ -29,8 +33,7 @@ std::wstring translateGroup(const std::wstring& name) {
 
 // Each ";" ends a record; text after the last one is an unfinished record
 // (a cut-off file) and is dropped.
-template <class Visit>
-void forEachRecord(std::wstring_view text, Visit visit) {
+template <class Visit> void forEachRecord(std::wstring_view text, Visit visit) {
     for (std::size_t end = text.find(L';'); end != std::wstring_view::npos; end = text.find(L';')) {
         visit(text.substr(0, end));
         text.remove_prefix(end + 1);
@@ -40,8 +43,10 @@ void forEachRecord(std::wstring_view text, Visit visit) {
 // Numbers in the files are plain ASCII in the C locale's notation, whatever
 // locale the program runs in.
 bool toAscii(std::wstring_view field, std::string& ascii) {
-    while (!field.empty() && field.front() == L' ') field.remove_prefix(1);
-    while (!field.empty() && field.back() == L' ') field.remove_suffix(1);
+    while (!field.empty() && field.front() == L' ')
+        field.remove_prefix(1);
+    while (!field.empty() && field.back() == L' ')
+        field.remove_suffix(1);
     ascii.clear();
     for (const wchar_t ch : field) {
         if (ch <= 0 || ch > 0x7F) return false;
@@ -50,8 +55,7 @@ bool toAscii(std::wstring_view field, std::string& ascii) {
     return !ascii.empty();
 }
 
-template <class Number>
-bool parseNumber(std::wstring_view field, Number& value) {
+template <class Number> bool parseNumber(std::wstring_view field, Number& value) {
     std::string ascii;
     if (!toAscii(field, ascii)) return false;
     const char* first = ascii.data();
@@ -146,15 +150,20 @@ void OrvantaCalcBase::loadMetrics() {
     if (m_groups.size() < 2 || m_metrics.empty()) resetMetrics();
 }
 
-bool OrvantaCalcBase::storeMetrics() { return storeLists(m_metrics, m_groups); }
+bool OrvantaCalcBase::storeMetrics() {
+    return storeLists(m_metrics, m_groups);
+}
 
-bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups) {
+bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics,
+                                 const std::vector<std::wstring>& groups) {
     std::wstring metricText;
     for (const Metric& metric : metrics) {
-        metricText += metric.name + L',' + formatFactor(metric.factor) + L',' + std::to_wstring(metric.kind) + L';';
+        metricText +=
+            metric.name + L',' + formatFactor(metric.factor) + L',' + std::to_wstring(metric.kind) + L';';
     }
     std::wstring groupText;
-    for (const std::wstring& group : groups) groupText += group + L';';
+    for (const std::wstring& group : groups)
+        groupText += group + L';';
 
     DataFolder::ensure(m_data_folder);
     const int failed = DataFile::replaceFiles({{dataFile(METRICS_FILE), DataFile::encodeUtf16Le(metricText)},

@@ -40,8 +40,8 @@ public:
 
     // Stored equations: name, equation with one "=", parameter names separated
     // by ";", parameter values.
-    void setEquation(int slot, const std::wstring& name, const std::wstring& equation, const std::wstring& params,
-                     const std::wstring& values);
+    void setEquation(int slot, const std::wstring& name, const std::wstring& equation,
+                     const std::wstring& params, const std::wstring& values);
     const std::wstring& getEquationName(int slot) const;
     const std::wstring& getEquation(int slot) const;
     const std::wstring& getEquationParams(int slot) const;

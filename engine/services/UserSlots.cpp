@@ -146,8 +146,7 @@ const int OrvantaCalcBase::s_myfunctions_size = static_cast<int>(std::size(s_myf
 namespace {
 const std::wstring s_empty;
 
-template <std::size_t N>
-const std::wstring& slotOrEmpty(const std::array<std::wstring, N>& slots, int slot) {
+template <std::size_t N> const std::wstring& slotOrEmpty(const std::array<std::wstring, N>& slots, int slot) {
     return slot >= 0 && slot < static_cast<int>(N) ? slots[static_cast<std::size_t>(slot)] : s_empty;
 }
 
@@ -161,15 +160,23 @@ void OrvantaCalcBase::initFunctions(int slot, const std::wstring& caption, const
     storeSlot(m_function_captions, slot, caption);
     storeSlot(m_function_formulas, slot, formula);
 }
-const std::wstring& OrvantaCalcBase::getDescription(int slot) const { return slotOrEmpty(m_function_captions, slot); }
-const std::wstring& OrvantaCalcBase::getExpression(int slot) const { return slotOrEmpty(m_function_formulas, slot); }
+const std::wstring& OrvantaCalcBase::getDescription(int slot) const {
+    return slotOrEmpty(m_function_captions, slot);
+}
+const std::wstring& OrvantaCalcBase::getExpression(int slot) const {
+    return slotOrEmpty(m_function_formulas, slot);
+}
 
 void OrvantaCalcBase::setConst(int slot, const std::wstring& name, const std::wstring& value) {
     storeSlot(m_const_names, slot, name);
     storeSlot(m_const_values, slot, value);
 }
-const std::wstring& OrvantaCalcBase::getConstKey(int slot) const { return slotOrEmpty(m_const_names, slot); }
-const std::wstring& OrvantaCalcBase::getConstVal(int slot) const { return slotOrEmpty(m_const_values, slot); }
+const std::wstring& OrvantaCalcBase::getConstKey(int slot) const {
+    return slotOrEmpty(m_const_names, slot);
+}
+const std::wstring& OrvantaCalcBase::getConstVal(int slot) const {
+    return slotOrEmpty(m_const_values, slot);
+}
 
 void OrvantaCalcBase::setEquation(int slot, const std::wstring& name, const std::wstring& equation,
                                   const std::wstring& params, const std::wstring& values) {
@@ -178,10 +185,18 @@ void OrvantaCalcBase::setEquation(int slot, const std::wstring& name, const std:
     storeSlot(m_equation_params, slot, params);
     storeSlot(m_equation_values, slot, values);
 }
-const std::wstring& OrvantaCalcBase::getEquationName(int slot) const { return slotOrEmpty(m_equation_names, slot); }
-const std::wstring& OrvantaCalcBase::getEquation(int slot) const { return slotOrEmpty(m_equations, slot); }
-const std::wstring& OrvantaCalcBase::getEquationParams(int slot) const { return slotOrEmpty(m_equation_params, slot); }
-const std::wstring& OrvantaCalcBase::getEquationValues(int slot) const { return slotOrEmpty(m_equation_values, slot); }
+const std::wstring& OrvantaCalcBase::getEquationName(int slot) const {
+    return slotOrEmpty(m_equation_names, slot);
+}
+const std::wstring& OrvantaCalcBase::getEquation(int slot) const {
+    return slotOrEmpty(m_equations, slot);
+}
+const std::wstring& OrvantaCalcBase::getEquationParams(int slot) const {
+    return slotOrEmpty(m_equation_params, slot);
+}
+const std::wstring& OrvantaCalcBase::getEquationValues(int slot) const {
+    return slotOrEmpty(m_equation_values, slot);
+}
 
 // Entry order of s_const: name and value of each constant.
 const std::wstring& OrvantaCalcBase::getConstText(int entry) const {
@@ -196,14 +211,14 @@ void OrvantaCalcBase::setConstText(int entry, const std::wstring& text) {
 // Entry order of s_equation: name, equation, parameter names, parameter values.
 const std::wstring& OrvantaCalcBase::getEquationText(int entry) const {
     if (entry < 0) return s_empty;
-    const std::array<const decltype(m_equations)*, 4> fields = {&m_equation_names, &m_equations, &m_equation_params,
-                                                               &m_equation_values};
+    const std::array<const decltype(m_equations)*, 4> fields = {&m_equation_names, &m_equations,
+                                                                &m_equation_params, &m_equation_values};
     return slotOrEmpty(*fields[static_cast<std::size_t>(entry % 4)], entry / 4);
 }
 void OrvantaCalcBase::setEquationText(int entry, const std::wstring& text) {
     if (entry < 0) return;
     const std::array<decltype(m_equations)*, 4> fields = {&m_equation_names, &m_equations, &m_equation_params,
-                                                         &m_equation_values};
+                                                          &m_equation_values};
     storeSlot(*fields[static_cast<std::size_t>(entry % 4)], entry / 4, text);
 }
 

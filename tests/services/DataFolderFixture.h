@@ -29,7 +29,9 @@ protected:
         calc = std::make_unique<OrvantaCalcBase>();
         calc->setDataFolder(folder);
         OrvantaCalcBase::setMessageBoxHandler(
-            [this](const std::wstring& text, OrvantaCalcBase::MessageIcon icon) { boxes.push_back({text, icon}); });
+            [this](const std::wstring& text, OrvantaCalcBase::MessageIcon icon) {
+                boxes.push_back({text, icon});
+            });
     }
 
     void TearDown() override {

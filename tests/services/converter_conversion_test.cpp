@@ -13,7 +13,8 @@ protected:
         DataFolderTest::SetUp();
         calc->initConverter();
     }
-    bool convert(const std::wstring& value, const std::wstring& from, const std::wstring& to, std::wstring& result) {
+    bool convert(const std::wstring& value, const std::wstring& from, const std::wstring& to,
+                 std::wstring& result) {
         std::wstring input = value, fromName = from, toName = to;
         return calc->calculateConverter(input, fromName, toName, result);
     }
@@ -98,11 +99,10 @@ struct RefusalCase {
 
 TEST_F(ConversionTest, RefusesWhatCannotBeConverted) {
     const RefusalCase cases[] = {
-        {L"1", L"meter", L"gram", 40105},       // different kinds
-        {L"1", L"meter", L"furlong", 40105},    // unknown unit
-        {L"1", L"", L"meter", 40106},           // nothing chosen
-        {L"1", L"meter", L"", 40106},
-        {L"", L"meter", L"yard", 40122},        // nothing to convert
+        {L"1", L"meter", L"gram", 40105},                                     // different kinds
+        {L"1", L"meter", L"furlong", 40105},                                  // unknown unit
+        {L"1", L"", L"meter", 40106},                                         // nothing chosen
+        {L"1", L"meter", L"", 40106},        {L"", L"meter", L"yard", 40122}, // nothing to convert
     };
     for (const RefusalCase& c : cases) {
         std::wstring result = L"untouched";

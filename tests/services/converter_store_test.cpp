@@ -27,7 +27,8 @@ protected:
     }
     static std::map<int, int> unitsPerKind(const OrvantaCalcBase& engine) {
         std::map<int, int> counts;
-        for (int i = 0; i < engine.getMetricSize(); ++i) ++counts[engine.getMetric(i).kind];
+        for (int i = 0; i < engine.getMetricSize(); ++i)
+            ++counts[engine.getMetric(i).kind];
         return counts;
     }
     void expectBox(const std::wstring& text, Icon icon) {
@@ -184,14 +185,13 @@ TEST_P(RefusedEditTest, ChangesNeitherListsNorFiles) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, RefusedEditTest, ::testing::ValuesIn(kRefusedEdits),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Edits, RefusedEditTest, ::testing::ValuesIn(kRefusedEdits), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    }
+    return name;
+});
 
 struct MalformedCase {
     const char* name;
@@ -201,13 +201,16 @@ struct MalformedCase {
     int units; // 66 and 10 groups: the defaults were rebuilt
 };
 
-std::string utf16(const std::wstring& text) { return DataFile::encodeUtf16Le(text); }
+std::string utf16(const std::wstring& text) {
+    return DataFile::encodeUtf16Le(text);
+}
 
 const std::wstring kBase = L"All;Distance;Weight;";
 
 std::string manyGroups() {
     std::wstring text = L"All;";
-    for (int i = 0; i < 5000; ++i) text += L"g" + std::to_wstring(i) + L";";
+    for (int i = 0; i < 5000; ++i)
+        text += L"g" + std::to_wstring(i) + L";";
     return utf16(text);
 }
 
@@ -245,13 +248,14 @@ TEST_P(MalformedFileTest, KeepsWhatIsUsable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, MalformedFileTest, ::testing::ValuesIn(kMalformedCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) {
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    }
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Files, MalformedFileTest, ::testing::ValuesIn(kMalformedCases),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             }
+                             return name;
+                         });
 
 TEST_F(StoreTest, MissingUnitListRebuildsTheDefaults) {
     writeText("base.dat", kBase);
@@ -273,7 +277,8 @@ TEST_F(StoreTest, AFailedStoreKeepsFilesAndListsAndSaysSo) {
 TEST_F(StoreTest, AReadOnlyFolderKeepsTheOldFiles) {
     calc->initConverter();
     const std::string metrics = readFile("metrics.dat");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     if (std::ofstream(folder / "probe")) GTEST_SKIP() << "permissions do not stop this user (root)";
     EXPECT_FALSE(calc->deleteMetric(L"yard"));
     expectBox(L"Couldn't store the metrics!", Icon::Exclamation);
