@@ -167,6 +167,10 @@ public:
     static constexpr int MAX_INTEGRAL_GROUP = 10000;
 
 protected:
+    // Reads the value of parameter name from a list like 'a:=1; b:=2' and
+    // evaluates it; false when the parameter is missing or has no value.
+    bool calculateParam(const std::wstring& list, const std::wstring& name, double& value);
+
     std::array<std::wstring, FUNCTION_SLOTS> m_function_captions;
     std::array<std::wstring, FUNCTION_SLOTS> m_function_formulas;
     std::array<std::wstring, CONSTANT_SLOTS> m_const_names;
