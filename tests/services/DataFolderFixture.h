@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,6 +12,18 @@
 #include "DataFile.h"
 #include "OrvantaCalcBase.h"
 #include "ReportingFixture.h"
+
+// Test names from the name field of a case table's rows.
+struct CaseNamer {
+    template <class Info> std::string operator()(const Info& info) const {
+        std::string name = info.param.name;
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        }
+        return name;
+    }
+};
+inline constexpr CaseNamer caseName;
 
 // An engine whose data folder is a fresh temporary folder, removed afterwards;
 // message boxes are collected instead of shown.

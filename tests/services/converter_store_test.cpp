@@ -185,13 +185,7 @@ TEST_P(RefusedEditTest, ChangesNeitherListsNorFiles) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, RefusedEditTest, ::testing::ValuesIn(kRefusedEdits), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) {
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    }
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Edits, RefusedEditTest, ::testing::ValuesIn(kRefusedEdits), caseName);
 
 struct MalformedCase {
     const char* name;
@@ -248,14 +242,7 @@ TEST_P(MalformedFileTest, KeepsWhatIsUsable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, MalformedFileTest, ::testing::ValuesIn(kMalformedCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Files, MalformedFileTest, ::testing::ValuesIn(kMalformedCases), caseName);
 
 TEST_F(StoreTest, MissingUnitListRebuildsTheDefaults) {
     writeText("base.dat", kBase);

@@ -62,13 +62,7 @@ TEST_P(IntegralRowTest, KeepsTheCompleteRows) {
     EXPECT_EQ(calc->getIntegralGroupSize(), GetParam().groups);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, IntegralRowTest, ::testing::ValuesIn(kRowCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name) {
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    }
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Files, IntegralRowTest, ::testing::ValuesIn(kRowCases), caseName);
 
 TEST_F(IntegralTableTest, AFileThatIsNotTextGivesAnEmptyTable) {
     writeFile("integrals.txt", std::string("a;b;G;1\r\n\0\0\0\0", 13));
