@@ -1,8 +1,7 @@
-// Stand-ins until the facade and the formatter land; removed at that merge.
-#include <cmath>
-#include <cstdio>
-#include <cwchar>
+// Stand-ins until the facade lands; removed at that merge.
+#include <memory>
 
+#include "EngineGuard.h"
 #include "OrvantaCalcBase.h"
 
 bool OrvantaCalcBase::proove(std::wstring& input) {
@@ -12,21 +11,10 @@ bool OrvantaCalcBase::proove(std::wstring& input) {
 }
 
 bool OrvantaCalcBase::calculateNormal(std::wstring& input, double& result) {
-    wchar_t* end = nullptr;
-    result = std::wcstod(input.c_str(), &end);
-    if (*end == 0) return true;
-    setLastError(loadString(40155));
-    return false;
-}
-
-void IExpression::value2String(double value, std::wstring& out, int decimals) {
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer);
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0') text.pop_back();
-        if (text.back() == '.') text.pop_back();
-    }
-    if (text == "-0") text = "0";
-    out.assign(text.begin(), text.end());
+    return guarded<Guard::Reporting>([&] {
+        if (!proove(input)) return false;
+        std::unique_ptr<IExpression> tree(IExpression::parseExpression(input, true));
+        result = tree->calculateConst();
+        return true;
+    });
 }

@@ -39,6 +39,7 @@ const FactorCase kFactorCases[] = {
     {L"1", L"Day", L"Minute", L"1440"},
     {L"1", L"Athmospheres", L"Bar (ger)", L"1.0133"},
     {L"2", L"Pound/in² (psi)", L"Bar (ger)", L"0.1379"},
+    {L"2*2.5", L"kilometer", L"mile", L"3.106940906"}, // the value is an expression
 };
 
 class FactorConversionTest : public ConversionTest, public ::testing::WithParamInterface<FactorCase> {};

@@ -28,6 +28,8 @@ const ParamCase kParamCases[] = {
     {L"radius:=2.5; U:=3", L"radius", true, 2.5},
     {L"radius:=2.5; U:=3", L"U", true, 3},
     {L"ab:=5; b:=7", L"b", true, 7}, // not the tail of another name
+    {L"x:=2*3; y:=2^3", L"x", true, 6},
+    {L"x:=2*3; y:=2^3", L"y", true, 8},
     {L"a:=1; b:=2", L"c", false, 0},
     {L"a:=; b:=2", L"a", false, 0}, // no value
     {L"a:=1; b:=", L"b", false, 0},

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <cwctype>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -8,6 +11,7 @@
 
 #include "DataFolder.h"
 #include "DataFolderFixture.h"
+#include "IExpression.h"
 
 namespace {
 using IntegralTableTest = DataFolderTest;
@@ -137,6 +141,52 @@ TEST_F(DefaultFolderTest, FollowsTheEnvironment) {
         set("XDG_DATA_HOME", c.dataHome);
         set("HOME", c.home);
         EXPECT_EQ(DataFolder::resolveDefault(), std::filesystem::path(c.expected));
+    }
+}
+} // namespace
+
+namespace {
+// Puts a value in place of a one-letter parameter wherever it stands alone.
+std::wstring withParameter(std::wstring text, wchar_t name, const std::wstring& value) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool alone = text[i] == name && (i == 0 || !std::iswalpha(text[i - 1])) &&
+                           (i + 1 == text.size() || !std::iswalpha(text[i + 1]));
+        if (alone) {
+            text.replace(i, 1, value);
+            i += value.size() - 1;
+        }
+    }
+    return text;
+}
+
+// One row of the table as a function of x, with a=2, b=1, n=3; the notes
+// after the formula ("   (n≠-1)") are not part of it.
+std::unique_ptr<IExpression> parseRowText(std::wstring text) {
+    text = text.substr(0, text.find(L"   "));
+    text = withParameter(withParameter(withParameter(text, L'a', L"2"), L'b', L"1"), L'n', L"3");
+    return std::unique_ptr<IExpression>(IExpression::parseExpression(text, true));
+}
+
+// Every antiderivative of the shipped table, derived numerically, gives its
+// function back wherever both are defined.
+TEST_F(IntegralTableTest, TheShippedAntiderivativesAreRight) {
+    IExpression::s_mode = CalculatorModes::RAD;
+    IExpression::s_withex = false;
+    ASSERT_TRUE(calc->prepareDataFolder());
+    for (int i = 0; i < calc->getIntegralSize(); ++i) {
+        const Integral row = calc->getIntegral(i);
+        std::unique_ptr<IExpression> function = parseRowText(row.function);
+        std::unique_ptr<IExpression> integral = parseRowText(row.integral);
+        int checked = 0;
+        for (const double x : {-0.6, 0.3, 0.7, 1.5, 2.5, 3.5}) {
+            const double h = 1e-5;
+            const double slope = (integral->calculate(x + h, 0) - integral->calculate(x - h, 0)) / (2 * h);
+            const double expected = function->calculate(x, 0);
+            if (!std::isfinite(slope) || !std::isfinite(expected)) continue;
+            EXPECT_NEAR(slope, expected, 1e-5 * (1 + std::fabs(expected))) << "row " << i << " at x=" << x;
+            ++checked;
+        }
+        EXPECT_GT(checked, 0) << "row " << i;
     }
 }
 } // namespace
