@@ -1,7 +1,3 @@
 #include "OrvantaCalcBase.h"
 
-OrvantaCalcBase::OrvantaCalcBase() { IExpression::s_calculator = this; }
-
-OrvantaCalcBase::~OrvantaCalcBase() {
-    if (IExpression::s_calculator == this) IExpression::s_calculator = nullptr;
-}
+Complex OrvantaCalcBase::s_erg;
