@@ -59,7 +59,8 @@ public:
         case CalculatorMode::Complex: ok = m_adapter.calculateComplex(input, result); break;
         case CalculatorMode::Programmer:
             ok = m_adapter.calculateComputer(input, result);
-            if (ok) result = resultBasePrefix(m_options.settings.computerResult) + result;
+            if (ok && !m_options.bareProgrammerResult)
+                result = resultBasePrefix(m_options.settings.computerResult) + result;
             break;
         }
         output = toUtf8(result);

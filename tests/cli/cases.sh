@@ -62,3 +62,9 @@ expect 'bin: 1010' --mode programmer --input-base dec --result-base bin '10'
 expect_stdin $'3\n10' $'1+2\n2*5'
 expect_stdin $'2\n12\n0.25' $'1+1\n\n3*4\n1/4'
 expect_stdin '8' $'2^3\r'
+
+# The shortcuts of the first command line.
+expect $'2+3i\n2i' --complex '2+3i' '(1+i)^2'
+expect $'100\n5' --programmer=hex 'FF+1' 'nand(6,3)'
+expect 'No negative numbers allowed!' --programmer=dec '3-5'
+expect_status 1 --programmer=dec '3-5'
