@@ -26,7 +26,7 @@ void showEngineMessage(const std::wstring& text, OrvantaCalcBase::MessageIcon ic
 }
 } // namespace
 
-COrvantaDoc::COrvantaDoc(SettingsStore& store)
+COrvantaDoc::COrvantaDoc(SettingsStore& store, const std::filesystem::path& dataFolder)
     : m_store(store), m_engine(std::make_unique<OrvantaCalcBase>()),
       m_adapter(std::make_unique<EngineAdapter>(*m_engine)) {
     OrvantaCalcBase::setMessageBoxHandler(showEngineMessage);
@@ -42,7 +42,12 @@ COrvantaDoc::COrvantaDoc(SettingsStore& store)
     loadColours();
     loadFlags();
     loadHistory();
-    // The unit converter is initialised here once the engine has it.
+
+    // The unit files live in the engine's data folder; a first start puts
+    // the shipped integral table there too.
+    m_engine->setDataFolder(dataFolder);
+    if (!dataFolder.empty()) m_engine->prepareDataFolder();
+    m_engine->initConverter();
 }
 
 COrvantaDoc::~COrvantaDoc() {
@@ -82,10 +87,7 @@ void COrvantaDoc::setConstant(int slot, const std::wstring& name, const std::wst
 
 void COrvantaDoc::setEquation(int slot, const std::wstring& name, const std::wstring& equation,
                               const std::wstring& params, const std::wstring& values) {
-    if (slot < 0 || slot >= OrvantaCalcBase::EQUATION_SLOTS) return;
-    const SlotTable table = EngineTables::equations();
-    const std::wstring* texts[4] = {&name, &equation, &params, &values};
-    for (int i = 0; i < 4; ++i) table.set(*m_engine, 4 * slot + i, *texts[i]);
+    m_engine->setEquation(slot, name, equation, params, values);
     writeEquations();
 }
 

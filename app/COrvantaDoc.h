@@ -1,9 +1,11 @@
 #pragma once
+#include <filesystem>
 #include <list>
 #include <memory>
 #include <string>
 
 #include "CalculatorModes.h"
+#include "DataFolder.h"
 #include "EngineAdapter.h"
 #include "OrvantaCalcBase.h"
 #include "PlotSettings.h"
@@ -20,7 +22,9 @@ class COrvantaDoc {
 public:
     static constexpr int HISTORY_SIZE = 10;
 
-    explicit COrvantaDoc(SettingsStore& store);
+    // dataFolder holds the engine's unit files and integral table.
+    explicit COrvantaDoc(SettingsStore& store,
+                         const std::filesystem::path& dataFolder = DataFolder::resolveDefault());
     ~COrvantaDoc();
     COrvantaDoc(const COrvantaDoc&) = delete;
     COrvantaDoc& operator=(const COrvantaDoc&) = delete;
@@ -103,6 +107,7 @@ private:
 
     // Writes the default of a value when it cannot be read; then reads it.
     bool readOption(const wchar_t* name, std::wstring& value, const wchar_t* defaultText);
+    void writeDefaults(const SlotTable& table);
     void writeSlots(const SlotTable& table);
     void writeOption(const wchar_t* name, int value);
 

@@ -37,9 +37,7 @@ std::wstring decimal(long long value) {
 
 void COrvantaDoc::loadSlots(const SlotTable& table) {
     std::wstring text;
-    if (!m_store.readString(table.key, table.name(0), text)) {
-        writeSlots(table);
-    }
+    if (!m_store.readString(table.key, table.name(0), text)) writeDefaults(table);
     for (int entry = 0; entry < table.size; ++entry)
         if (m_store.readString(table.key, table.name(entry), text)) table.set(*m_engine, entry, text);
 }
@@ -49,7 +47,7 @@ void COrvantaDoc::loadSlots(const SlotTable& table) {
 void COrvantaDoc::loadConstants() {
     const SlotTable table = EngineTables::constants();
     std::wstring probe;
-    if (!m_store.readString(table.key, table.name(0), probe)) writeSlots(table);
+    if (!m_store.readString(table.key, table.name(0), probe)) writeDefaults(table);
     for (int slot = 0; slot < table.size / 2; ++slot) {
         std::wstring name, value;
         const bool ok = m_store.readString(table.key, table.name(2 * slot), name) &&
@@ -64,7 +62,7 @@ void COrvantaDoc::loadConstants() {
 void COrvantaDoc::loadEquations() {
     const SlotTable table = EngineTables::equations();
     std::wstring probe;
-    if (!m_store.readString(table.key, table.name(0), probe)) writeSlots(table);
+    if (!m_store.readString(table.key, table.name(0), probe)) writeDefaults(table);
     for (int slot = 0; slot < table.size / 4; ++slot) {
         std::wstring texts[4];
         bool ok = true;
@@ -174,6 +172,12 @@ bool COrvantaDoc::readOption(const wchar_t* name, std::wstring& value, const wch
 }
 
 // ---- Writing ----
+
+void COrvantaDoc::writeDefaults(const SlotTable& table) {
+    for (int entry = 0; entry < table.size; ++entry)
+        m_store.writeString(table.key, table.name(entry), table.defaultText(entry));
+    m_store.flush();
+}
 
 void COrvantaDoc::writeSlots(const SlotTable& table) {
     for (int entry = 0; entry < table.size; ++entry) {

@@ -4,8 +4,9 @@
 #include "OrvantaCalcBase.h"
 
 // A table of settings values that load into the engine's user slots: the user
-// functions, the constants or the stored equations. Entry i has its value
-// name at entries[2i] and its first-start default at entries[2i + 1].
+// functions, the constants or the stored equations, with the key they are
+// stored under. Entry i has its value name at entries[2i] and its first-start
+// default at entries[2i + 1].
 struct SlotTable {
     const wchar_t* key;
     int size;

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "Complex.h"
+#include "DataFolder.h"
 #include "OrvantaApp.h"
 #include "OrvantaCalcBase.h"
 #include "Screen.h"
@@ -14,6 +15,9 @@ std::wstring engineText(unsigned id) {
 void AppTest::SetUp() {
     ASSERT_TRUE(m_temporary.isValid());
     m_config = std::filesystem::path(m_temporary.path().toStdString()) / "config";
+    // The engine's unit files go to a temporary folder too.
+    m_previous_data_dir = qgetenv(DataFolder::ENVIRONMENT_VARIABLE);
+    qputenv(DataFolder::ENVIRONMENT_VARIABLE, QByteArray::fromStdString((m_config.parent_path() / "data").string()));
     OrvantaCalcBase::setLanguage(0);
     LodrinStarter::setLanguage(0);
     Complex::s_use_j = false;
@@ -45,6 +49,10 @@ void AppTest::SetUp() {
 void AppTest::TearDown() {
     m_watchdog.reset();
     m_store.reset();
+    if (m_previous_data_dir.isNull())
+        qunsetenv(DataFolder::ENVIRONMENT_VARIABLE);
+    else
+        qputenv(DataFolder::ENVIRONMENT_VARIABLE, m_previous_data_dir);
     LodrinStarter::setModalRunner(std::move(m_previous_runner));
     EXPECT_TRUE(m_expected.empty()) << m_expected.size() << " expected dialog(s) never opened";
     for (const std::wstring& problem : m_platform.problems())

@@ -56,6 +56,7 @@ protected:
 private:
     QTemporaryDir m_temporary;
     std::filesystem::path m_config;
+    QByteArray m_previous_data_dir;
     std::unique_ptr<SettingsStore> m_store;
     std::deque<std::function<bool(CLodrinDialog&)>> m_expected;
     LodrinStarter::ModalRunner m_previous_runner;

@@ -161,8 +161,13 @@ TEST_F(DocumentTest, StoredSettingsAreReadAsTheyWereMeant) {
          }},
         {"an equation without parameter names is dropped whole",
          [](SettingsStore& s) {
-             s.writeString(EQUATIONS, L"MyEquation0Name", L"kept");
-             s.deleteValue(EQUATIONS, L"MyEquation1Params");
+             for (const wchar_t* n : {L"0", L"1"}) {
+                 const std::wstring e = std::wstring(L"MyEquation") + n;
+                 s.writeString(EQUATIONS, e + L"Name", L"kept");
+                 s.writeString(EQUATIONS, e + L"Equation", L"x=1");
+                 s.writeString(EQUATIONS, e + L"ParamValue", L"x:=1");
+             }
+             s.writeString(EQUATIONS, L"MyEquation0Params", L"x");
          },
          [](COrvantaDoc& d) {
              const SlotTable t = EngineTables::equations();

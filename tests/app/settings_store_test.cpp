@@ -144,7 +144,7 @@ TEST_F(SettingsStoreTest, AnUnchangedStoreDoesNotRewriteTheFile) {
 }
 
 TEST_F(SettingsStoreTest, AHandEditedFileIsRead) {
-    writeFile(m_config / SettingsStore::FILE_NAME, "\xEF\xBB\xBF# edited by hand\r\n"
+    writeFile(configFolder() / SettingsStore::FILE_NAME, "\xEF\xBB\xBF# edited by hand\r\n"
                                                    "\r\n"
                                                    "  [Software\\Orvanta\\Options]  \r\n"
                                                    "\"Language\" = \"1\"\r\n"
@@ -173,11 +173,11 @@ TEST_F(SettingsStoreTest, ADamagedFileIsMovedAsideWithOneMessage) {
         "[Software\\Orvanta]\n\"\"=\"0\"",                    // empty value name
     };
     for (const std::string& text : damaged) {
-        fs::remove_all(m_config);
-        const fs::path file = m_config / SettingsStore::FILE_NAME;
+        fs::remove_all(configFolder());
+        const fs::path file = configFolder() / SettingsStore::FILE_NAME;
         writeFile(file, text);
         {
-            SettingsStore damagedStore(m_config);
+            SettingsStore damagedStore(configFolder());
             std::wstring value;
             EXPECT_FALSE(damagedStore.readString(L"Software\\Orvanta", L"Language", value)) << text;
             ASSERT_FALSE(damagedStore.movedAside().empty()) << text;
@@ -198,13 +198,13 @@ TEST_F(SettingsStoreTest, ADamagedFileIsMovedAsideWithOneMessage) {
 }
 
 TEST_F(SettingsStoreTest, EveryDamagedFileIsKept) {
-    const fs::path file = m_config / SettingsStore::FILE_NAME;
+    const fs::path file = configFolder() / SettingsStore::FILE_NAME;
     writeFile(file, "first damage");
-    const fs::path first = SettingsStore(m_config).movedAside();
+    const fs::path first = SettingsStore(configFolder()).movedAside();
     writeFile(file, "second damage");
-    const fs::path second = SettingsStore(m_config).movedAside();
+    const fs::path second = SettingsStore(configFolder()).movedAside();
     writeFile(file, std::string(SettingsStore::MAX_FILE_BYTES + 1, '#'));
-    const fs::path third = SettingsStore(m_config).movedAside();
+    const fs::path third = SettingsStore(configFolder()).movedAside();
     EXPECT_EQ(fileText(first), "first damage");
     EXPECT_EQ(fileText(second), "second damage");
     EXPECT_FALSE(third.empty()) << "an oversized file is not ours either";
@@ -214,10 +214,10 @@ TEST_F(SettingsStoreTest, EveryDamagedFileIsKept) {
 
 TEST_F(SettingsStoreTest, AnUnreadableFileIsNeverOverwritten) {
     if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    const fs::path file = m_config / SettingsStore::FILE_NAME;
+    const fs::path file = configFolder() / SettingsStore::FILE_NAME;
     writeFile(file, "[Software\\Orvanta]\n\"LastView\"=\"40045\"\n");
     fs::permissions(file, fs::perms::none);
-    SettingsStore locked(m_config);
+    SettingsStore locked(configFolder());
     EXPECT_FALSE(locked.writable());
     EXPECT_EQ(takeMessages().size(), 1u);
     locked.writeString(KEY, L"Language", L"1");
