@@ -101,36 +101,3 @@ std::wstring COrvantaDoc::getHistory(int index) const {
     if (index < 0 || index >= getHistorySize()) return std::wstring();
     return *std::next(m_history.begin(), index);
 }
-
-// ---- Engine adapter ----
-
-EngineAdapter& COrvantaDoc::adapter() {
-    CalculatorSettings& s = m_adapter->settings();
-    s.angle = m_mode;
-    s.computerMode = m_computerMode;
-    s.complexResult = m_complexResult;
-    s.computerResult = m_computerResult;
-    s.numberMode = m_numMode;
-    s.precision = m_precision;
-    return *m_adapter;
-}
-
-void COrvantaDoc::setParameterSource(EngineAdapter::ParameterSource source) {
-    m_adapter->setParameterSource(source ? std::move(source) : EngineAdapter::ParameterSource(askParameters));
-}
-
-bool COrvantaDoc::calculateNormal(std::wstring& input, std::wstring& result) {
-    return adapter().calculateNormal(input, result);
-}
-
-bool COrvantaDoc::calculateComplex(std::wstring& input, std::wstring& result) {
-    return adapter().calculateComplex(input, result);
-}
-
-bool COrvantaDoc::calculateComputer(std::wstring& input, std::wstring& result) {
-    return adapter().calculateComputer(input, result);
-}
-
-bool COrvantaDoc::checkFunction(const std::wstring& text, std::wstring& message) {
-    return adapter().checkFunction(text, message);
-}

@@ -87,6 +87,25 @@ public:
     bool calculateComputer(std::wstring& input, std::wstring& result);
     // Whether text is a well-formed function of one of the plot types.
     bool checkFunction(const std::wstring& text, std::wstring& message);
+    // On failure the result is the message.
+    bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+
+    // Passed to the engine as they are: the units and groups of the converter
+    // and the integral table.
+    bool addMetric(const std::wstring& name, const std::wstring& group, double factor);
+    bool deleteMetric(const std::wstring& name);
+    bool resetMetrics();
+    bool addMetricKind(const std::wstring& group, const std::wstring& baseUnit);
+    bool deleteMetricKind(const std::wstring& group);
+    void initConverter();
+    Metric getMetric(int index) const;
+    std::wstring getGroup(int index) const;
+    int getMetricSize() const;
+    int getGroupSize() const;
+    int getIntegralSize();
+    int getIntegralGroupSize();
+    std::wstring getIntegralGroup(int number);
+    Integral getIntegral(int index);
 
     // Who answers the placeholders [w], [x], [y], [z] of a normal calculation;
     // by default the parameter dialog.
@@ -112,6 +131,9 @@ private:
     void writeOption(const wchar_t* name, int value);
 
     EngineAdapter& adapter(); // with the document's settings handed over
+    // Prepares the engine with raise errors on, runs call on it and leaves
+    // the engine's message in failureText when it fails.
+    template <class Call> bool run(std::wstring& failureText, Call call);
 
     SettingsStore& m_store;
     std::unique_ptr<OrvantaCalcBase> m_engine;

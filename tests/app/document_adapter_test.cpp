@@ -116,3 +116,31 @@ TEST_F(DocumentAdapterTest, TheFunctionCheckIsTheCommandLinesCheck) {
         EXPECT_EQ(message, c.message) << c.text;
     }
 }
+
+TEST_F(DocumentAdapterTest, ConversionsLeaveTheirFailureInTheResult) {
+    struct Case {
+        const wchar_t *value, *from, *to;
+        std::wstring result;
+        bool ok;
+    };
+    const Case cases[] = {
+        {L"1", L"meter", L"centimeter", L"100", true},
+        {L"2*3", L"kilometer", L"meter", L"6000", true},
+        {L"1", L"meter", L"", engineText(40106), false},
+        {L"1", L"meter", L"second", engineText(40105), false},
+        {L"1/0", L"meter", L"centimeter", engineText(40170), false},
+    };
+    for (const Case& c : cases) {
+        std::wstring value = c.value, from = c.from, to = c.to, result = L"before";
+        EXPECT_EQ(doc().calculateConverter(value, from, to, result), c.ok) << c.value << " " << c.from;
+        EXPECT_EQ(result, c.result) << c.value << " " << c.from;
+    }
+}
+
+TEST_F(DocumentAdapterTest, TheConverterAndTheIntegralTableAreReady) {
+    EXPECT_GT(doc().getGroupSize(), 1);
+    EXPECT_GT(doc().getMetricSize(), 1);
+    EXPECT_EQ(doc().getGroup(1), L"Distance");
+    EXPECT_GT(doc().getIntegralSize(), 0) << "the first start installs the shipped table";
+    EXPECT_FALSE(doc().getIntegralGroup(1).empty());
+}

@@ -1,0 +1,94 @@
+// The document's adapter operations: each hands the document's settings to
+// the engine, calls one entry point and turns a failure into text. The
+// preparation and the calculations the command-line calculator also offers
+// come from the shared EngineAdapter, so both behave alike.
+#include "COrvantaDoc.h"
+#include "ParameterPrompt.h"
+
+EngineAdapter& COrvantaDoc::adapter() {
+    CalculatorSettings& s = m_adapter->settings();
+    s.angle = m_mode;
+    s.computerMode = m_computerMode;
+    s.complexResult = m_complexResult;
+    s.computerResult = m_computerResult;
+    s.numberMode = m_numMode;
+    s.precision = m_precision;
+    return *m_adapter;
+}
+
+void COrvantaDoc::setParameterSource(EngineAdapter::ParameterSource source) {
+    m_adapter->setParameterSource(source ? std::move(source) : EngineAdapter::ParameterSource(askParameters));
+}
+
+bool COrvantaDoc::calculateNormal(std::wstring& input, std::wstring& result) {
+    return adapter().calculateNormal(input, result);
+}
+
+bool COrvantaDoc::calculateComplex(std::wstring& input, std::wstring& result) {
+    return adapter().calculateComplex(input, result);
+}
+
+bool COrvantaDoc::calculateComputer(std::wstring& input, std::wstring& result) {
+    return adapter().calculateComputer(input, result);
+}
+
+bool COrvantaDoc::checkFunction(const std::wstring& text, std::wstring& message) {
+    return adapter().checkFunction(text, message);
+}
+
+template <class Call> bool COrvantaDoc::run(std::wstring& failureText, Call call) {
+    adapter().prepare(true);
+    const bool ok = call(*m_engine);
+    if (!ok) failureText = OrvantaCalcBase::getLastError();
+    return ok;
+}
+
+bool COrvantaDoc::calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to,
+                                     std::wstring& result) {
+    return run(result, [&](OrvantaCalcBase& e) { return e.calculateConverter(value, from, to, result); });
+}
+
+// ---- Pass-through operations: no settings are involved ----
+
+bool COrvantaDoc::addMetric(const std::wstring& name, const std::wstring& group, double factor) {
+    return m_engine->addMetric(name, group, factor);
+}
+bool COrvantaDoc::deleteMetric(const std::wstring& name) {
+    return m_engine->deleteMetric(name);
+}
+bool COrvantaDoc::resetMetrics() {
+    return m_engine->resetMetrics();
+}
+bool COrvantaDoc::addMetricKind(const std::wstring& group, const std::wstring& baseUnit) {
+    return m_engine->addMetricKind(group, baseUnit);
+}
+bool COrvantaDoc::deleteMetricKind(const std::wstring& group) {
+    return m_engine->deleteMetricKind(group);
+}
+void COrvantaDoc::initConverter() {
+    m_engine->initConverter();
+}
+Metric COrvantaDoc::getMetric(int index) const {
+    return m_engine->getMetric(index);
+}
+std::wstring COrvantaDoc::getGroup(int index) const {
+    return m_engine->getGroup(index);
+}
+int COrvantaDoc::getMetricSize() const {
+    return m_engine->getMetricSize();
+}
+int COrvantaDoc::getGroupSize() const {
+    return m_engine->getGroupSize();
+}
+int COrvantaDoc::getIntegralSize() {
+    return m_engine->getIntegralSize();
+}
+int COrvantaDoc::getIntegralGroupSize() {
+    return m_engine->getIntegralGroupSize();
+}
+std::wstring COrvantaDoc::getIntegralGroup(int number) {
+    return m_engine->getIntegralGroup(number);
+}
+Integral COrvantaDoc::getIntegral(int index) {
+    return m_engine->getIntegral(index);
+}
