@@ -104,7 +104,8 @@ void CCalculatorView::refreshColours() {
     setPalette(p);
     // The mode's name must stay readable on any background colour.
     QPalette labelPalette = m_mode_name->palette();
-    labelPalette.setColor(QPalette::WindowText, qGray(p.color(QPalette::Window).rgb()) < 128 ? Qt::white : Qt::black);
+    labelPalette.setColor(QPalette::WindowText,
+                          qGray(p.color(QPalette::Window).rgb()) < 128 ? Qt::white : Qt::black);
     m_mode_name->setPalette(labelPalette);
 }
 
@@ -134,7 +135,8 @@ void CCalculatorView::setResultText(const std::wstring& text) {
 
 std::vector<std::wstring> CCalculatorView::memoryEntries() const {
     std::vector<std::wstring> entries;
-    for (int i = 0; i < m_memory->count(); ++i) entries.push_back(m_memory->itemText(i).toStdWString());
+    for (int i = 0; i < m_memory->count(); ++i)
+        entries.push_back(m_memory->itemText(i).toStdWString());
     return entries;
 }
 

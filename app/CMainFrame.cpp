@@ -26,15 +26,16 @@ namespace M = MenuResources;
 
 namespace {
 // The commands a view acts on; the frame only routes them.
-constexpr int s_view_commands[] = {M::ID_CUT,     M::ID_COPY,      M::ID_PASTE,         M::ID_UNDO,
+constexpr int s_view_commands[] = {M::ID_CUT,     M::ID_COPY,      M::ID_PASTE,        M::ID_UNDO,
                                    M::ID_HISTORY, M::ID_CONSTANTS, M::ID_MY_FUNCTIONS, M::ID_OPTIONS};
 
 struct ToolButton {
     int id;
     ToolStrip::Image image;
 };
-constexpr ToolButton s_tool_buttons[] = {
-    {M::ID_CUT, ToolStrip::Image::Cut}, {M::ID_COPY, ToolStrip::Image::Copy}, {M::ID_PASTE, ToolStrip::Image::Paste}};
+constexpr ToolButton s_tool_buttons[] = {{M::ID_CUT, ToolStrip::Image::Cut},
+                                         {M::ID_COPY, ToolStrip::Image::Copy},
+                                         {M::ID_PASTE, ToolStrip::Image::Paste}};
 
 const std::wstring s_function_prefix = L"f(x)=";
 
@@ -50,8 +51,8 @@ CMainFrame::CMainFrame(COrvantaDoc& document, SettingsStore& store, QWidget* par
 
     // The menu follows the stored language as it is now: English only for "0".
     std::wstring language;
-    const bool english = m_store.readString(RegistryNames::OPTIONS, RegistryNames::LANGUAGE, language) &&
-                         language == L"0";
+    const bool english =
+        m_store.readString(RegistryNames::OPTIONS, RegistryNames::LANGUAGE, language) && language == L"0";
     buildMenu(english ? M::ENGLISH_MENU : M::GERMAN_MENU);
     buildCommandBar();
 
@@ -228,7 +229,8 @@ void CMainFrame::setModeFlags(int mode) {
     const ModeInfo* info = ModeTable::find(mode);
     m_document.m_angleFlag = info->angleFlag ? 1 : 0;
     m_document.m_programmerFlag = info->programmerFlag ? 1 : 0;
-    if (info->angleUnitOnEntry >= 0) m_document.m_mode = static_cast<CalculatorModes::MODE>(info->angleUnitOnEntry);
+    if (info->angleUnitOnEntry >= 0)
+        m_document.m_mode = static_cast<CalculatorModes::MODE>(info->angleUnitOnEntry);
     if (info->clearsInv) m_document.m_inv = 0;
 }
 
@@ -237,7 +239,8 @@ CMainFrame::HandOver CMainFrame::handOver(int from, int to, const CCalculatorVie
     const std::wstring input = view.inputText();
     if (from == ModeTable::FUNCTION_CALCULATOR && to == ModeTable::PLOTTER) {
         result.text = s_function_prefix + input;
-        for (const std::wstring& entry : view.memoryEntries()) result.memory.push_back(s_function_prefix + entry);
+        for (const std::wstring& entry : view.memoryEntries())
+            result.memory.push_back(s_function_prefix + entry);
     } else if (from == ModeTable::PLOTTER && to == ModeTable::FUNCTION_CALCULATOR) {
         if (input.find(s_function_prefix) == 0) result.text = input.substr(s_function_prefix.size());
         for (const std::wstring& entry : view.memoryEntries()) {

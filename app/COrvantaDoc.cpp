@@ -12,9 +12,12 @@
 namespace {
 MessageIcon toPlatformIcon(OrvantaCalcBase::MessageIcon icon) {
     switch (icon) {
-    case OrvantaCalcBase::MessageIcon::Exclamation: return MessageIcon::Exclamation;
-    case OrvantaCalcBase::MessageIcon::Stop: return MessageIcon::Stop;
-    case OrvantaCalcBase::MessageIcon::None: break;
+    case OrvantaCalcBase::MessageIcon::Exclamation:
+        return MessageIcon::Exclamation;
+    case OrvantaCalcBase::MessageIcon::Stop:
+        return MessageIcon::Stop;
+    case OrvantaCalcBase::MessageIcon::None:
+        break;
     }
     return MessageIcon::None;
 }
@@ -94,7 +97,8 @@ void COrvantaDoc::setEquation(int slot, const std::wstring& name, const std::wst
 void COrvantaDoc::addToHistory(const std::wstring& text) {
     if (std::find(m_history.begin(), m_history.end(), text) != m_history.end()) return;
     m_history.push_front(text);
-    while (m_history.size() > static_cast<std::size_t>(HISTORY_SIZE)) m_history.pop_back();
+    while (m_history.size() > static_cast<std::size_t>(HISTORY_SIZE))
+        m_history.pop_back();
 }
 
 std::wstring COrvantaDoc::getHistory(int index) const {

@@ -66,13 +66,16 @@ void COrvantaDoc::loadEquations() {
     for (int slot = 0; slot < table.size / 4; ++slot) {
         std::wstring texts[4];
         bool ok = true;
-        for (int i = 0; i < 3 && ok; ++i) ok = m_store.readString(table.key, table.name(4 * slot + i), texts[i]);
+        for (int i = 0; i < 3 && ok; ++i)
+            ok = m_store.readString(table.key, table.name(4 * slot + i), texts[i]);
         if (ok) {
             if (!m_store.readString(table.key, table.name(4 * slot + 3), texts[3])) texts[3].clear();
         } else {
-            for (std::wstring& t : texts) t.clear();
+            for (std::wstring& t : texts)
+                t.clear();
         }
-        for (int i = 0; i < 4; ++i) table.set(*m_engine, 4 * slot + i, texts[i]);
+        for (int i = 0; i < 4; ++i)
+            table.set(*m_engine, 4 * slot + i, texts[i]);
     }
 }
 

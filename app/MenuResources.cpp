@@ -34,7 +34,9 @@ std::vector<MenuText> buildMenus() {
           {ID_OPTIONS, L"Options", L"Optionen"}}},
         {L"?",
          L"?",
-         {{ID_ABOUT, L"About Orvanta", L"Über Orvanta"}, separator, {ID_OFFLINE_HELP, L"Offline Help", L"Offline Hilfe"}}},
+         {{ID_ABOUT, L"About Orvanta", L"Über Orvanta"},
+          separator,
+          {ID_OFFLINE_HELP, L"Offline Help", L"Offline Hilfe"}}},
     };
 }
 } // namespace

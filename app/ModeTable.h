@@ -13,8 +13,8 @@ struct ModeInfo {
     const wchar_t* english;
     const wchar_t* german;
     CCalculatorView* (*create)(COrvantaDoc& document, QWidget* parent);
-    bool angleFlag;      // the angle-unit keys apply
-    bool programmerFlag; // the programmer mode
+    bool angleFlag;       // the angle-unit keys apply
+    bool programmerFlag;  // the programmer mode
     int angleUnitOnEntry; // the angle unit set on entering, or -1
     bool clearsInv;       // entering clears the Inv state
     bool separatorAfter;  // the menu separates the next group

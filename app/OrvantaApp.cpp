@@ -9,7 +9,8 @@
 #include "RegistryNames.h"
 #include "SettingsStore.h"
 
-OrvantaApp::OrvantaApp(SettingsStore& store) : m_store(store), m_help_candidates(HelpLocation::candidateFolders()) {}
+OrvantaApp::OrvantaApp(SettingsStore& store)
+    : m_store(store), m_help_candidates(HelpLocation::candidateFolders()) {}
 
 OrvantaApp::~OrvantaApp() {
     m_frame.reset();
@@ -22,7 +23,8 @@ int OrvantaApp::firstMode(const SettingsStore& store) {
                           RegistryNames::LAST_VIEW_BUFFER_BYTES))
         return ModeTable::SCIENTIFIC;
     const long mode = std::wcstol(text.c_str(), nullptr, 10);
-    return mode >= ModeTable::FIRST && mode <= ModeTable::LAST ? static_cast<int>(mode) : ModeTable::SCIENTIFIC;
+    return mode >= ModeTable::FIRST && mode <= ModeTable::LAST ? static_cast<int>(mode)
+                                                               : ModeTable::SCIENTIFIC;
 }
 
 bool OrvantaApp::initInstance() {

@@ -24,7 +24,9 @@ public:
     static int firstMode(const SettingsStore& store);
 
     // Folders searched for the help page at start-up; the program's own by default.
-    void setHelpCandidates(std::vector<std::filesystem::path> folders) { m_help_candidates = std::move(folders); }
+    void setHelpCandidates(std::vector<std::filesystem::path> folders) {
+        m_help_candidates = std::move(folders);
+    }
 
     COrvantaDoc* document() const { return m_document.get(); }
     CMainFrame* frame() const { return m_frame.get(); }

@@ -26,9 +26,12 @@ QFont ScreenFonts::resultFont(ScreenClass screen) {
 
 QFont ScreenFonts::makeKeyFont(KeyFont which, bool hiRes) {
     switch (which) {
-    case KeyFont::Small: return hiRes ? font("Small Fonts", 18, 600) : font("Small Fonts", 11, 500);
-    case KeyFont::Bold: return hiRes ? font("Tahoma", 18, 700) : font("Tahoma", 12, 600);
-    case KeyFont::Light: break;
+    case KeyFont::Small:
+        return hiRes ? font("Small Fonts", 18, 600) : font("Small Fonts", 11, 500);
+    case KeyFont::Bold:
+        return hiRes ? font("Tahoma", 18, 700) : font("Tahoma", 12, 600);
+    case KeyFont::Light:
+        break;
     }
     return hiRes ? font("Small Fonts", 14, 500) : font("Small Fonts", 11, 200);
 }

@@ -54,9 +54,15 @@ QPixmap image(Image which, int size) {
     p.setPen(QPen(Qt::black, size >= 24 ? 2.0 : 1.0));
     const qreal s = size - 1;
     switch (which) {
-    case Image::Cut: drawCut(p, s); break;
-    case Image::Copy: drawCopy(p, s); break;
-    case Image::Paste: drawPaste(p, s); break;
+    case Image::Cut:
+        drawCut(p, s);
+        break;
+    case Image::Copy:
+        drawCopy(p, s);
+        break;
+    case Image::Paste:
+        drawPaste(p, s);
+        break;
     }
     return pixmap;
 }

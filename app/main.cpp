@@ -13,7 +13,8 @@ namespace {
 // Qt aborts when it cannot reach a display; say so in one line instead.
 bool displayMissing() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0 && std::strncmp(platform, "wayland", 7) != 0)
+    if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0 &&
+        std::strncmp(platform, "wayland", 7) != 0)
         return false;
     const char* x = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -24,10 +25,11 @@ bool displayMissing() {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Usage: orvanta [--screen WxH]\n"
-                        "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 (default)"
-                        " or 640x480\n"
-                        "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n");
+            std::printf(
+                "Usage: orvanta [--screen WxH]\n"
+                "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 (default)"
+                " or 640x480\n"
+                "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n");
             return 0;
         }
     }

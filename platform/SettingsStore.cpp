@@ -73,12 +73,23 @@ std::string quote(const std::wstring& text) {
     for (wchar_t wc : text) {
         const auto c = static_cast<std::uint32_t>(wc);
         switch (c) {
-        case '\\': out += "\\\\"; continue;
-        case '"': out += "\\\""; continue;
-        case '\n': out += "\\n"; continue;
-        case '\r': out += "\\r"; continue;
-        case '\t': out += "\\t"; continue;
-        default: break;
+        case '\\':
+            out += "\\\\";
+            continue;
+        case '"':
+            out += "\\\"";
+            continue;
+        case '\n':
+            out += "\\n";
+            continue;
+        case '\r':
+            out += "\\r";
+            continue;
+        case '\t':
+            out += "\\t";
+            continue;
+        default:
+            break;
         }
         if (c < 0x20 || c == 0x7F || !isScalar(c)) {
             char buffer[16];
@@ -115,11 +126,21 @@ bool unquote(const std::string& line, std::size_t& pos, std::wstring& out) {
             const char e = line[pos + 1];
             pos += 2;
             switch (e) {
-            case '\\': out += L'\\'; break;
-            case '"': out += L'"'; break;
-            case 'n': out += L'\n'; break;
-            case 'r': out += L'\r'; break;
-            case 't': out += L'\t'; break;
+            case '\\':
+                out += L'\\';
+                break;
+            case '"':
+                out += L'"';
+                break;
+            case 'n':
+                out += L'\n';
+                break;
+            case 'r':
+                out += L'\r';
+                break;
+            case 't':
+                out += L'\t';
+                break;
             case 'U': {
                 if (pos + 8 > line.size()) return false;
                 std::uint32_t c = 0;
@@ -132,7 +153,8 @@ bool unquote(const std::string& line, std::size_t& pos, std::wstring& out) {
                 pos += 8;
                 break;
             }
-            default: return false;
+            default:
+                return false;
             }
             continue;
         }
@@ -157,7 +179,8 @@ bool decodeUtf8(const std::string& text, std::wstring& out) {
 
 std::string encodeUtf8(const std::wstring& text) {
     std::string out;
-    for (wchar_t c : text) appendUtf8(out, isScalar(static_cast<std::uint32_t>(c)) ? c : 0xFFFD);
+    for (wchar_t c : text)
+        appendUtf8(out, isScalar(static_cast<std::uint32_t>(c)) ? c : 0xFFFD);
     return out;
 }
 
@@ -181,7 +204,8 @@ bool validKey(const std::wstring& key) {
 // Characters of the two-byte encoding the read buffers are measured in.
 std::size_t twoByteUnits(const std::wstring& text) {
     std::size_t units = 0;
-    for (wchar_t c : text) units += static_cast<std::uint32_t>(c) > 0xFFFF ? 2 : 1;
+    for (wchar_t c : text)
+        units += static_cast<std::uint32_t>(c) > 0xFFFF ? 2 : 1;
     return units;
 }
 
@@ -210,7 +234,9 @@ fs::path SettingsStore::defaultFolder() {
     return fs::current_path() / ".orvanta";
 }
 
-SettingsStore::SettingsStore(fs::path folder) : m_folder(std::move(folder)) { load(); }
+SettingsStore::SettingsStore(fs::path folder) : m_folder(std::move(folder)) {
+    load();
+}
 
 std::wstring SettingsStore::normalizeKey(const std::wstring& key) {
     std::wstring out;
@@ -218,42 +244,41 @@ std::wstring SettingsStore::normalizeKey(const std::wstring& key) {
         if (c == L'\\' && (out.empty() || out.back() == L'\\')) continue;
         out += c;
     }
-    while (!out.empty() && out.back() == L'\\') out.pop_back();
+    while (!out.empty() && out.back() == L'\\')
+        out.pop_back();
     return out;
 }
 
 bool SettingsStore::readString(const std::wstring& key, const std::wstring& name, std::wstring& value,
                                std::size_t bufferBytes) const {
-    const auto k = m_keys.find(normalizeKey(key));
-    if (k == m_keys.end()) return false;
-    const auto v = k->second.find(name);
-    if (v == k->second.end()) return false;
-    if ((twoByteUnits(v->second) + 1) * 2 > bufferBytes) return false;
-    value = v->second;
+    const Values* values = m_keys.find(normalizeKey(key));
+    const std::wstring* stored = values ? values->find(name) : nullptr;
+    if (!stored || (twoByteUnits(*stored) + 1) * 2 > bufferBytes) return false;
+    value = *stored;
     return true;
 }
 
 bool SettingsStore::writeString(const std::wstring& key, const std::wstring& name, const std::wstring& text) {
     const std::wstring k = normalizeKey(key);
     if (!validKey(k) || name.empty()) return false;
-    auto& values = m_keys[k];
-    const auto existing = values.find(name);
-    if (existing != values.end() && existing->second == text) return true;
+    Values& values = m_keys[k];
+    const std::wstring* existing = values.find(name);
+    if (existing && *existing == text) return true;
     values[name] = text;
     m_dirty = true;
     return true;
 }
 
 bool SettingsStore::deleteValue(const std::wstring& key, const std::wstring& name) {
-    const auto k = m_keys.find(normalizeKey(key));
-    if (k == m_keys.end() || k->second.erase(name) == 0) return false;
+    Values* values = m_keys.find(normalizeKey(key));
+    if (!values || !values->erase(name)) return false;
     m_dirty = true;
     return true;
 }
 
 bool SettingsStore::hasValue(const std::wstring& key, const std::wstring& name) const {
-    const auto k = m_keys.find(normalizeKey(key));
-    return k != m_keys.end() && k->second.count(name) != 0;
+    const Values* values = m_keys.find(normalizeKey(key));
+    return values && values->find(name);
 }
 
 std::string SettingsStore::serialize() const {
@@ -261,14 +286,15 @@ std::string SettingsStore::serialize() const {
                       "# A file that cannot be read is moved aside and the defaults are used.\n";
     for (const auto& [key, values] : m_keys) {
         out += "\n[" + encodeUtf8(key) + "]\n";
-        for (const auto& [name, value] : values) out += quote(name) + "=" + quote(value) + "\n";
+        for (const auto& [name, value] : values)
+            out += quote(name) + "=" + quote(value) + "\n";
     }
     return out;
 }
 
 bool SettingsStore::parse(const std::string& text, Keys& keys) {
     Keys parsed;
-    std::map<std::wstring, std::wstring>* current = nullptr;
+    Values* current = nullptr;
     std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
@@ -289,10 +315,12 @@ bool SettingsStore::parse(const std::string& text, Keys& keys) {
         std::size_t pos = 0;
         std::wstring name, value;
         if (!current || !unquote(line, pos, name) || name.empty()) return false;
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+            ++pos;
         if (pos >= line.size() || line[pos] != '=') return false;
         ++pos;
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+            ++pos;
         if (!unquote(line, pos, value) || pos != line.size()) return false;
         (*current)[name] = value;
     }
@@ -348,8 +376,9 @@ void SettingsStore::setAside(const std::wstring& reason) {
         m_writable = false;
         english = L"The settings file " + wide(file) + L" cannot be used (" + reason +
                   L"). Orvanta starts with its default settings and does not change the file.";
-        german = L"Die Einstellungsdatei " + wide(file) +
-                 L" ist unbrauchbar. Orvanta startet mit den Standardeinstellungen und ändert die Datei nicht.";
+        german =
+            L"Die Einstellungsdatei " + wide(file) +
+            L" ist unbrauchbar. Orvanta startet mit den Standardeinstellungen und ändert die Datei nicht.";
     } else {
         m_moved_aside = target;
         english = L"The settings file could not be used (" + reason + L") and was moved to " + wide(target) +

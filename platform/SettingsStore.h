@@ -3,8 +3,42 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
+#include <utility>
+#include <vector>
+
+// Names with their entries, in the order they were first added: the
+// settings file lists keys and values in the order the program writes them.
+template <class T> class InsertionOrdered {
+public:
+    const T* find(const std::wstring& name) const {
+        for (const auto& item : m_items)
+            if (item.first == name) return &item.second;
+        return nullptr;
+    }
+    T* find(const std::wstring& name) {
+        return const_cast<T*>(static_cast<const InsertionOrdered&>(*this).find(name));
+    }
+    // The entry of name, appended empty when it is missing.
+    T& operator[](const std::wstring& name) {
+        if (T* existing = find(name)) return *existing;
+        return m_items.emplace_back(name, T()).second;
+    }
+    bool erase(const std::wstring& name) {
+        for (auto it = m_items.begin(); it != m_items.end(); ++it)
+            if (it->first == name) {
+                m_items.erase(it);
+                return true;
+            }
+        return false;
+    }
+    void clear() { m_items.clear(); }
+    auto begin() const { return m_items.begin(); }
+    auto end() const { return m_items.end(); }
+
+private:
+    std::vector<std::pair<std::wstring, T>> m_items;
+};
 
 // The program's settings: string values under hierarchical keys such as
 // "Software\Orvanta\Options", kept in memory and persisted as one
@@ -58,7 +92,8 @@ public:
     // The text of the file for the current contents.
     std::string serialize() const;
     // Parses a settings text; false (and keys untouched) when it is malformed.
-    using Keys = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
+    using Values = InsertionOrdered<std::wstring>;
+    using Keys = InsertionOrdered<Values>;
     static bool parse(const std::string& text, Keys& keys);
 
     // Runs after the temporary file is complete and before it replaces the

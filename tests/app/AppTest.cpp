@@ -17,7 +17,8 @@ void AppTest::SetUp() {
     m_config = std::filesystem::path(m_temporary.path().toStdString()) / "config";
     // The engine's unit files go to a temporary folder too.
     m_previous_data_dir = qgetenv(DataFolder::ENVIRONMENT_VARIABLE);
-    qputenv(DataFolder::ENVIRONMENT_VARIABLE, QByteArray::fromStdString((m_config.parent_path() / "data").string()));
+    qputenv(DataFolder::ENVIRONMENT_VARIABLE,
+            QByteArray::fromStdString((m_config.parent_path() / "data").string()));
     OrvantaCalcBase::setLanguage(0);
     LodrinStarter::setLanguage(0);
     Complex::s_use_j = false;
@@ -86,7 +87,8 @@ std::unique_ptr<OrvantaApp> AppTest::start(std::vector<std::filesystem::path> he
 
 std::vector<std::wstring> AppTest::takeMessages() {
     std::vector<std::wstring> out;
-    for (const ShownMessage& m : m_platform.messageBox.shown()) out.push_back(m.text);
+    for (const ShownMessage& m : m_platform.messageBox.shown())
+        out.push_back(m.text);
     m_platform.messageBox.clear();
     return out;
 }

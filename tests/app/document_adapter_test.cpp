@@ -23,9 +23,15 @@ std::wstring run(COrvantaDoc& doc, Operation op, const std::wstring& text, bool&
     std::wstring input = text;
     std::wstring result = L"before";
     switch (op) {
-    case Operation::Normal: ok = doc.calculateNormal(input, result); break;
-    case Operation::Complex: ok = doc.calculateComplex(input, result); break;
-    case Operation::Computer: ok = doc.calculateComputer(input, result); break;
+    case Operation::Normal:
+        ok = doc.calculateNormal(input, result);
+        break;
+    case Operation::Complex:
+        ok = doc.calculateComplex(input, result);
+        break;
+    case Operation::Computer:
+        ok = doc.calculateComputer(input, result);
+        break;
     }
     return result;
 }
@@ -38,8 +44,9 @@ TEST_F(DocumentAdapterTest, AFailureLeavesTheMessageAsTheResult) {
         unsigned message;
     };
     const Case cases[] = {
-        {Operation::Normal, L"1/0", 40170},  {Operation::Normal, L"(1+2", 40121}, {Operation::Normal, L"", 40122},
-        {Operation::Complex, L"(1+i", 40121}, {Operation::Complex, L"", 40122},  {Operation::Computer, L"(1+2", 40121},
+        {Operation::Normal, L"1/0", 40170}, {Operation::Normal, L"(1+2", 40121},
+        {Operation::Normal, L"", 40122},    {Operation::Complex, L"(1+i", 40121},
+        {Operation::Complex, L"", 40122},   {Operation::Computer, L"(1+2", 40121},
     };
     for (int language : {0, 1}) {
         doc().setLanguage(language);

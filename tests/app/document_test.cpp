@@ -65,9 +65,12 @@ TEST_F(DocumentTest, TheFirstStartWritesEveryDefault) {
         {EQUATIONS, L"MyEquation7ParamValue", MISSING},
     };
     COrvantaDoc document(store());
-    for (const Expected& e : defaults) EXPECT_EQ(persisted(e.key, e.name), e.value) << e.name;
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(persisted(HISTORY, historyName(i)), L"") << i;
-    for (const SlotTable& table : {EngineTables::functions(), EngineTables::constants(), EngineTables::equations()})
+    for (const Expected& e : defaults)
+        EXPECT_EQ(persisted(e.key, e.name), e.value) << e.name;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(persisted(HISTORY, historyName(i)), L"") << i;
+    for (const SlotTable& table :
+         {EngineTables::functions(), EngineTables::constants(), EngineTables::equations()})
         for (int entry = 0; entry < table.size; ++entry)
             EXPECT_NE(persisted(table.key, table.name(entry)), MISSING) << table.name(entry);
 
@@ -134,7 +137,8 @@ TEST_F(DocumentTest, StoredSettingsAreReadAsTheyWereMeant) {
         {"only constant 3 lacks its value",
          [](SettingsStore& s) {
              for (int n = 1; n <= 14; ++n) {
-                 s.writeString(CONSTANTS, L"MyConst" + std::to_wstring(n) + L"Key", L"c" + std::to_wstring(n));
+                 s.writeString(CONSTANTS, L"MyConst" + std::to_wstring(n) + L"Key",
+                               L"c" + std::to_wstring(n));
                  if (n != 3)
                      s.writeString(CONSTANTS, L"MyConst" + std::to_wstring(n) + L"Val", std::to_wstring(n));
              }
@@ -152,12 +156,14 @@ TEST_F(DocumentTest, StoredSettingsAreReadAsTheyWereMeant) {
                  s.writeString(EQUATIONS, e + L"Name", L"n" + std::to_wstring(n));
                  s.writeString(EQUATIONS, e + L"Equation", L"x=" + std::to_wstring(n));
                  s.writeString(EQUATIONS, e + L"Params", L"x");
-                 s.writeString(EQUATIONS, e + (n < 7 ? L"ParamValue" : L"aramValue"), L"x:=" + std::to_wstring(n));
+                 s.writeString(EQUATIONS, e + (n < 7 ? L"ParamValue" : L"aramValue"),
+                               L"x:=" + std::to_wstring(n));
              }
          },
          [](COrvantaDoc& d) {
              const SlotTable t = EngineTables::equations();
-             for (int n = 0; n < 10; ++n) EXPECT_EQ(t.get(d.engine(), 4 * n + 3), L"x:=" + std::to_wstring(n)) << n;
+             for (int n = 0; n < 10; ++n)
+                 EXPECT_EQ(t.get(d.engine(), 4 * n + 3), L"x:=" + std::to_wstring(n)) << n;
          }},
         {"an equation without parameter names is dropped whole",
          [](SettingsStore& s) {
@@ -172,7 +178,8 @@ TEST_F(DocumentTest, StoredSettingsAreReadAsTheyWereMeant) {
          [](COrvantaDoc& d) {
              const SlotTable t = EngineTables::equations();
              EXPECT_EQ(t.get(d.engine(), 0), L"kept");
-             for (int i = 4; i < 8; ++i) EXPECT_EQ(t.get(d.engine(), i), L"") << i;
+             for (int i = 4; i < 8; ++i)
+                 EXPECT_EQ(t.get(d.engine(), i), L"") << i;
          }},
         {"a long user function is not read back",
          [](SettingsStore& s) {
@@ -202,7 +209,8 @@ TEST_F(DocumentTest, StoredSettingsAreReadAsTheyWereMeant) {
         {"the history comes back in the order it was written",
          [](SettingsStore& s) {
              const wchar_t* stored[] = {L"1+1", L"", L"2*3", L"1+1", L"sin(x)", L"", L"", L"", L"", L""};
-             for (int i = 0; i < 10; ++i) s.writeString(HISTORY, historyName(i + 1), stored[i]);
+             for (int i = 0; i < 10; ++i)
+                 s.writeString(HISTORY, historyName(i + 1), stored[i]);
          },
          [](COrvantaDoc& d) {
              ASSERT_EQ(d.getHistorySize(), 3);
@@ -236,7 +244,8 @@ TEST_F(DocumentTest, AMissingFirstFunctionColourRestoresAllFour) {
 
 TEST_F(DocumentTest, TheHistoryKeepsTenDistinctCalculations) {
     COrvantaDoc document(store());
-    for (int i = 1; i <= 10; ++i) document.addToHistory(std::to_wstring(i));
+    for (int i = 1; i <= 10; ++i)
+        document.addToHistory(std::to_wstring(i));
     document.addToHistory(L"5");
     EXPECT_EQ(document.getHistory(0), L"10") << "a repeated calculation does not move";
     document.addToHistory(L"11");
@@ -249,16 +258,19 @@ TEST_F(DocumentTest, TheHistoryKeepsTenDistinctCalculations) {
 TEST_F(DocumentTest, ExitWritesTheAngleUnitAndOnlyTheHistoryItHolds) {
     {
         COrvantaDoc document(store());
-        for (const wchar_t* entry : {L"3", L"2", L"1"}) document.addToHistory(entry);
+        for (const wchar_t* entry : {L"3", L"2", L"1"})
+            document.addToHistory(entry);
         document.m_mode = CalculatorModes::DEG;
         // Older entries beyond the list stay as they are.
-        for (int i = 4; i <= 10; ++i) store().writeString(HISTORY, historyName(i), L"old" + std::to_wstring(i));
+        for (int i = 4; i <= 10; ++i)
+            store().writeString(HISTORY, historyName(i), L"old" + std::to_wstring(i));
     }
     EXPECT_EQ(persisted(OPTIONS, L"Mode"), L"0");
     EXPECT_EQ(persisted(HISTORY, L"History1"), L"1");
     EXPECT_EQ(persisted(HISTORY, L"History2"), L"2");
     EXPECT_EQ(persisted(HISTORY, L"History3"), L"3");
-    for (int i = 4; i <= 10; ++i) EXPECT_EQ(persisted(HISTORY, historyName(i)), L"old" + std::to_wstring(i));
+    for (int i = 4; i <= 10; ++i)
+        EXPECT_EQ(persisted(HISTORY, historyName(i)), L"old" + std::to_wstring(i));
 
     SettingsStore again(configFolder());
     COrvantaDoc next(again);
@@ -288,11 +300,13 @@ TEST_F(DocumentTest, EditedSettingsAreWrittenAtOnce) {
     document.setLanguage(1);
     document.writeOptions();
     const std::pair<const wchar_t*, const wchar_t*> options[] = {
-        {L"NumMode", L"1"},       {L"Precision", L"6"}, {L"StdBackground", L"0"},
-        {L"BackgroundColor", L"1193046"}, {L"UseJ", L"1"},   {L"ResultInInput", L"1"},
+        {L"NumMode", L"1"},       {L"Precision", L"6"},
+        {L"StdBackground", L"0"}, {L"BackgroundColor", L"1193046"},
+        {L"UseJ", L"1"},          {L"ResultInInput", L"1"},
         {L"UseRPN", L"0"},        {L"Language", L"1"},
     };
-    for (const auto& [name, value] : options) EXPECT_EQ(persisted(OPTIONS, name), value) << name;
+    for (const auto& [name, value] : options)
+        EXPECT_EQ(persisted(OPTIONS, name), value) << name;
     EXPECT_EQ(OrvantaCalcBase::s_language, 1);
     EXPECT_TRUE(Complex::s_use_j);
 }

@@ -11,10 +11,10 @@
 #include <fstream>
 
 #include "AppTest.h"
+#include "CCalculatorView.h"
 #include "CDlgAbout.h"
 #include "CMainFrame.h"
 #include "COrvantaDoc.h"
-#include "CCalculatorView.h"
 #include "ModeTable.h"
 #include "OrvantaApp.h"
 #include "RegistryNames.h"
@@ -25,14 +25,16 @@ using namespace ModeTable;
 
 QStringList menuTitles(const CMainFrame& frame) {
     QStringList titles;
-    for (QAction* a : frame.menuBar()->actions()) titles << a->text();
+    for (QAction* a : frame.menuBar()->actions())
+        titles << a->text();
     return titles;
 }
 
 // The items of one menu, separators as "-".
 QStringList menuItems(const CMainFrame& frame, int index) {
     QStringList items;
-    for (QAction* a : frame.menuBar()->actions()[index]->menu()->actions()) items << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : frame.menuBar()->actions()[index]->menu()->actions())
+        items << (a->isSeparator() ? "-" : a->text());
     return items;
 }
 
@@ -69,9 +71,9 @@ TEST_F(FrameTest, StartsInTheModeUsedLast) {
         unsigned char angleFlag, programmerFlag;
     };
     const Case cases[] = {
-        {nullptr, SCIENTIFIC, 1, 0},   {L"40043", CONVERTER, 0, 0},  {L"40045", COMPUTER, 0, 1},
-        {L"40041", PLOTTER, 1, 0},     {L"40048", STATISTIC, 1, 0},  {L"40040", SCIENTIFIC, 1, 0},
-        {L"40050", SCIENTIFIC, 1, 0},  {L"mode", SCIENTIFIC, 1, 0},  {L"4004300000", SCIENTIFIC, 1, 0},
+        {nullptr, SCIENTIFIC, 1, 0},  {L"40043", CONVERTER, 0, 0}, {L"40045", COMPUTER, 0, 1},
+        {L"40041", PLOTTER, 1, 0},    {L"40048", STATISTIC, 1, 0}, {L"40040", SCIENTIFIC, 1, 0},
+        {L"40050", SCIENTIFIC, 1, 0}, {L"mode", SCIENTIFIC, 1, 0}, {L"4004300000", SCIENTIFIC, 1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lastView ? QString::fromWCharArray(c.lastView).toStdString() : "missing");
@@ -99,16 +101,16 @@ TEST_F(FrameTest, TheFirstStartShowsTheEnglishMenu) {
     EXPECT_EQ(menuTitles(frame), QStringList({"File", "Calculator", "Edit", "?"}));
     EXPECT_EQ(menuItems(frame, 0), QStringList({"Exit"}));
     EXPECT_EQ(menuItems(frame, 1),
-              QStringList({"Scientific Calculator", "-", "Function Plotter", "Function Calculator", "Equation Solver",
-                           "-", "Matrix Calculator", "-", "Complex Calculator", "Computer Calculator", "-",
-                           "Statistic Calculator", "Metrics Converter"}));
-    EXPECT_EQ(menuItems(frame, 2),
-              QStringList({"Cut", "Copy", "Paste", "-", "Undo", "-", "History", "-", "Constants",
-                           "My Buttons / Functions", "-", "Options"}));
+              QStringList({"Scientific Calculator", "-", "Function Plotter", "Function Calculator",
+                           "Equation Solver", "-", "Matrix Calculator", "-", "Complex Calculator",
+                           "Computer Calculator", "-", "Statistic Calculator", "Metrics Converter"}));
+    EXPECT_EQ(menuItems(frame, 2), QStringList({"Cut", "Copy", "Paste", "-", "Undo", "-", "History", "-",
+                                                "Constants", "My Buttons / Functions", "-", "Options"}));
     EXPECT_EQ(menuItems(frame, 3), QStringList({"About Orvanta", "-", "Offline Help"}));
-    const int ids[] = {57665, 40047, 40041, 40044, 40049, 40042, 40046, 40045, 40048, 40043, 40053,
-                       40056, 40058, 40070, 40072, 40068, 40069, 40071, 40002, 40078};
-    for (int id : ids) EXPECT_NE(frame.action(id), nullptr) << id;
+    const int ids[] = {57665, 40047, 40041, 40044, 40049, 40042, 40046, 40045, 40048, 40043,
+                       40053, 40056, 40058, 40070, 40072, 40068, 40069, 40071, 40002, 40078};
+    for (int id : ids)
+        EXPECT_NE(frame.action(id), nullptr) << id;
     EXPECT_EQ(frame.activeView()->findChild<QLabel*>("modeName")->text(), "Scientific Calculator");
 }
 
@@ -118,9 +120,9 @@ TEST_F(FrameTest, TheMenuFollowsTheLanguage) {
     EXPECT_EQ(frame.menuResource(), 487);
     EXPECT_EQ(menuTitles(frame), QStringList({"Datei", "Rechner", "Bearbeiten", "?"}));
     EXPECT_EQ(menuItems(frame, 1).first(), "Wissenschaftl. Rechner");
-    EXPECT_EQ(menuItems(frame, 2),
-              QStringList({"Ausschneiden", "Kopieren", "Einfügen", "-", "Rückgängig", "-", "Letzte Berechnungen",
-                           "-", "Konstanten", "Meine Buttons / Funktionen", "-", "Optionen"}));
+    EXPECT_EQ(menuItems(frame, 2), QStringList({"Ausschneiden", "Kopieren", "Einfügen", "-", "Rückgängig",
+                                                "-", "Letzte Berechnungen", "-", "Konstanten",
+                                                "Meine Buttons / Funktionen", "-", "Optionen"}));
     EXPECT_EQ(menuItems(frame, 3), QStringList({"Über Orvanta", "-", "Offline Hilfe"}));
     EXPECT_EQ(frame.activeView()->findChild<QLabel*>("modeName")->text(), "Wissenschaftl. Rechner");
 
@@ -179,12 +181,38 @@ TEST_F(FrameTest, FunctionsTravelBetweenTheFunctionCalculatorAndThePlotter) {
         std::vector<std::wstring> expectedMemory;
     };
     const Case cases[] = {
-        {"to the plotter", FUNCTION_CALCULATOR, PLOTTER, L"sin(x)", {L"x^2", L"cos(x)"}, L"f(x)=old",
-         L"f(x)=sin(x)", {L"f(x)=x^2", L"f(x)=cos(x)"}},
-        {"to the function calculator", PLOTTER, FUNCTION_CALCULATOR, L"f(x)=x^2", {L"f(x)=x", L"y", L"f(y)=a=b"},
-         L"old", L"x^2", {L"x", L"y", L"a=b"}},
-        {"a plot text without f(x)= is not taken", PLOTTER, FUNCTION_CALCULATOR, L"x^2", {}, L"old", L"old", {}},
-        {"other modes keep their own text", SCIENTIFIC, PLOTTER, L"1+1", {L"5"}, L"f(x)=old", L"f(x)=old", {}},
+        {"to the plotter",
+         FUNCTION_CALCULATOR,
+         PLOTTER,
+         L"sin(x)",
+         {L"x^2", L"cos(x)"},
+         L"f(x)=old",
+         L"f(x)=sin(x)",
+         {L"f(x)=x^2", L"f(x)=cos(x)"}},
+        {"to the function calculator",
+         PLOTTER,
+         FUNCTION_CALCULATOR,
+         L"f(x)=x^2",
+         {L"f(x)=x", L"y", L"f(y)=a=b"},
+         L"old",
+         L"x^2",
+         {L"x", L"y", L"a=b"}},
+        {"a plot text without f(x)= is not taken",
+         PLOTTER,
+         FUNCTION_CALCULATOR,
+         L"x^2",
+         {},
+         L"old",
+         L"old",
+         {}},
+        {"other modes keep their own text",
+         SCIENTIFIC,
+         PLOTTER,
+         L"1+1",
+         {L"5"},
+         L"f(x)=old",
+         L"f(x)=old",
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -246,7 +274,8 @@ TEST_F(FrameTest, EveryViewHasTheCommonFieldsAndItsName) {
         EXPECT_EQ(view->findChild<QLabel*>("modeName")->text(), QString::fromWCharArray(mode.english));
     }
     int visible = 0;
-    for (CCalculatorView* view : frame.findChildren<CCalculatorView*>()) visible += view->isVisibleTo(&frame);
+    for (CCalculatorView* view : frame.findChildren<CCalculatorView*>())
+        visible += view->isVisibleTo(&frame);
     EXPECT_EQ(visible, 1);
 }
 

@@ -7,7 +7,8 @@ QtMessageHandler s_defaultHandler = nullptr;
 // The offscreen platform complains about every window it sizes; keep the
 // test log readable.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+    if (message.contains(QLatin1String("propagateSizeHints")) ||
+        message.contains(QLatin1String("XDG_RUNTIME_DIR")))
         return;
     if (s_defaultHandler) s_defaultHandler(type, context, message);
 }

@@ -96,7 +96,8 @@ TEST_F(SettingsStoreTest, ReadsFailWhenTheTextDoesNotFitTheBuffer) {
     for (const Case& c : cases) {
         store().writeString(KEY, L"v", c.text);
         std::wstring value = L"untouched";
-        EXPECT_EQ(store().readString(KEY, L"v", value, c.buffer), c.fits) << c.text.size() << " in " << c.buffer;
+        EXPECT_EQ(store().readString(KEY, L"v", value, c.buffer), c.fits)
+            << c.text.size() << " in " << c.buffer;
         EXPECT_EQ(value, c.fits ? c.text : L"untouched");
     }
 }
@@ -145,12 +146,12 @@ TEST_F(SettingsStoreTest, AnUnchangedStoreDoesNotRewriteTheFile) {
 
 TEST_F(SettingsStoreTest, AHandEditedFileIsRead) {
     writeFile(configFolder() / SettingsStore::FILE_NAME, "\xEF\xBB\xBF# edited by hand\r\n"
-                                                   "\r\n"
-                                                   "  [Software\\Orvanta\\Options]  \r\n"
-                                                   "\"Language\" = \"1\"\r\n"
-                                                   "\t\"UseJ\"=\"yes\"\n"
-                                                   "[Software\\Orvanta]\n"
-                                                   "\"LastView\"=\"40045\"");
+                                                         "\r\n"
+                                                         "  [Software\\Orvanta\\Options]  \r\n"
+                                                         "\"Language\" = \"1\"\r\n"
+                                                         "\t\"UseJ\"=\"yes\"\n"
+                                                         "[Software\\Orvanta]\n"
+                                                         "\"LastView\"=\"40045\"");
     std::wstring value;
     EXPECT_TRUE(store().readString(KEY, L"Language", value));
     EXPECT_EQ(value, L"1");
@@ -164,13 +165,13 @@ TEST_F(SettingsStoreTest, AHandEditedFileIsRead) {
 TEST_F(SettingsStoreTest, ADamagedFileIsMovedAsideWithOneMessage) {
     const std::string damaged[] = {
         "just some text",
-        "\"Language\"=\"0\"",                                 // a value before any key
-        "[Software\\Orvanta]\n\"Language\"=\"0",              // no closing quote
-        "[Software\\Orvanta]\n\"Language\"=\"\\q\"",          // unknown escape
-        "[Software\\Orvanta]\n\"Language\"=\"0\" trailing",   // text after the value
-        "[Software\\Orvanta]\n\"Language\"=\"\xff\"",         // not UTF-8
-        "[]\n",                                               // empty key
-        "[Software\\Orvanta]\n\"\"=\"0\"",                    // empty value name
+        "\"Language\"=\"0\"",                               // a value before any key
+        "[Software\\Orvanta]\n\"Language\"=\"0",            // no closing quote
+        "[Software\\Orvanta]\n\"Language\"=\"\\q\"",        // unknown escape
+        "[Software\\Orvanta]\n\"Language\"=\"0\" trailing", // text after the value
+        "[Software\\Orvanta]\n\"Language\"=\"\xff\"",       // not UTF-8
+        "[]\n",                                             // empty key
+        "[Software\\Orvanta]\n\"\"=\"0\"",                  // empty value name
     };
     for (const std::string& text : damaged) {
         fs::remove_all(configFolder());

@@ -5,8 +5,8 @@
 //   orvanta-screenshots [--screen WxH] FOLDER
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -28,7 +28,8 @@ void settle(int milliseconds = 300) {
 }
 
 bool report(bool ok, const QString& path, const QPixmap& picture) {
-    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), picture.width(), picture.height());
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), picture.width(),
+                picture.height());
     return ok;
 }
 
@@ -108,7 +109,8 @@ int main(int argc, char** argv) {
                                      .arg(fileName(mode))) &&
                      ok;
             }
-            ok = saveWithMenu(frame, QStringLiteral("%1/%2-menu.png").arg(folder, QLatin1String(suffix))) && ok;
+            ok = saveWithMenu(frame, QStringLiteral("%1/%2-menu.png").arg(folder, QLatin1String(suffix))) &&
+                 ok;
         }
         // Leave the user's first language behind, as a fresh start has it.
         document.setLanguage(0);
