@@ -5,7 +5,9 @@
 #include <string>
 
 #include "CalculatorModes.h"
+#include "Complex.h"
 #include "IExpression.h"
+#include "MatrixContent.h"
 
 // The engine facade: one object per process, reached by the expression engine
 // through IExpression::s_calculator.
@@ -69,7 +71,36 @@ public:
     static void setMessageBoxHandler(MessageBoxHandler handler);
     static void showMessageBox(const std::wstring& text, MessageIcon icon = MessageIcon::None);
 
+    // Matrix operations (Matrix*.cpp): checks the operands, evaluates every
+    // cell (as a real or a complex number), computes and writes the result
+    // cells; format1 and format2 are the number form of real results.
+    bool calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                         CalculatorModes::MATRIXOPERATION op, int format1, int format2, bool real,
+                         bool rectangular);
+    // Largest order the determinant and the inverse expand; larger ones fail
+    // with "Not enough memory..." (the expansion keeps 2^n minors).
+    static constexpr int MAX_EXPANSION_ORDER = 16;
+
 protected:
+    // Matrix checks and computations (Matrix*.cpp). The kernels work on
+    // row-major arrays and size their output themselves.
+    bool prooveMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                      CalculatorModes::MATRIXOPERATION op);
+    bool prooveMatrix(MatrixContent& m);
+    bool calculateMatrixReal(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                             CalculatorModes::MATRIXOPERATION op, int format1, int format2);
+    bool calculateMatrixComplex(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                                CalculatorModes::MATRIXOPERATION op, bool rectangular);
+    static void calculateGauss(std::vector<double>& out, const std::vector<double>& in, int rows, int cols,
+                               CalculatorModes::MATRIXOPERATION op);
+    static void calculateInverse(std::vector<double>& out, const std::vector<double>& in, int n);
+    static void calculateInverse(std::vector<Complex>& out, const std::vector<Complex>& in, int n);
+    static double calculateDeterminante(const std::vector<double>& in, int n);
+    static Complex calculateDeterminante(const std::vector<Complex>& in, int n);
+    static void calculateComplexConjugate(std::vector<Complex>& out, const std::vector<Complex>& in, int rows,
+                                          int cols);
+    static void calculateComplexAdjugate(std::vector<Complex>& out, const std::vector<Complex>& in, int rows,
+                                         int cols);
     std::array<std::wstring, FUNCTION_SLOTS> m_function_captions;
     std::array<std::wstring, FUNCTION_SLOTS> m_function_formulas;
     std::array<std::wstring, CONSTANT_SLOTS> m_const_names;
