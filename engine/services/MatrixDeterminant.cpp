@@ -38,6 +38,13 @@ Complex reciprocal(const Complex& z) {
     return Complex(1.0, 0.0) / z;
 }
 
+// The conjugate of a real number is that number, without a "-0" imaginary part.
+Complex conjugate(const Complex& z) {
+    Complex c = z.conj();
+    if (c.getB() == 0.0) c.setB(0.0);
+    return c;
+}
+
 template <typename T> void requireSquare(const std::vector<T>& in, int n) {
     if (n < 1 || in.size() < static_cast<std::size_t>(n) * static_cast<std::size_t>(n))
         raiseEngineError(ErrorCode::INTERNAL);
@@ -176,7 +183,7 @@ void OrvantaCalcBase::calculateComplexConjugate(std::vector<Complex>& out, const
         requireShape(in, rows, cols);
         out.assign(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(rows) * cols);
         for (Complex& z : out)
-            z = z.conj();
+            z = conjugate(z);
     });
 }
 
@@ -189,6 +196,6 @@ void OrvantaCalcBase::calculateComplexAdjugate(std::vector<Complex>& out, const 
         for (int r = 0; r < rows; ++r)
             for (int c = 0; c < cols; ++c)
                 out[static_cast<std::size_t>(c * rows + r)] =
-                    in[static_cast<std::size_t>(r * cols + c)].conj();
+                    conjugate(in[static_cast<std::size_t>(r * cols + c)]);
     });
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "CalculatorModes.h"
 #include "Complex.h"
@@ -71,6 +72,20 @@ public:
     static void setMessageBoxHandler(MessageBoxHandler handler);
     static void showMessageBox(const std::wstring& text, MessageIcon icon = MessageIcon::None);
 
+    // Statistics (Statistics.cpp). values: items separated by ";", each a number
+    // or an expression; for XY and the regressions x1;y1;x2;y2;... The
+    // regression writes the fitted formula and the quality figures (R², cov, r);
+    // its second argument is not read.
+    bool calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& reserved,
+                                      std::wstring& fitted, std::wstring& quality, std::wstring& values);
+
+    // TEMPORARY: declared here until the facade's own declarations land on main.
+    bool calculateNormal(std::wstring& input, double& result);
+    bool calculateComplex(std::wstring& input, Complex& result);
+    void setValue(double value, std::wstring& text, int a, int b);
+
     // Matrix operations (Matrix*.cpp): checks the operands, evaluates every
     // cell (as a real or a complex number), computes and writes the result
     // cells; format1 and format2 are the number form of real results.
@@ -82,6 +97,9 @@ public:
     static constexpr int MAX_EXPANSION_ORDER = 16;
 
 protected:
+    // The values of a statistic; an item that is no number raises 1036.
+    std::vector<double> readStatisticValues(const std::wstring& values);
+
     // Matrix checks and computations (Matrix*.cpp). The kernels work on
     // row-major arrays and size their output themselves.
     bool prooveMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
