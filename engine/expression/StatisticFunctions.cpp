@@ -57,22 +57,28 @@ double populationVariance(const Values& v) {
     return deviations(v) / count(v);
 }
 
-// Ascending order. Equal values are taken first-come, as by repeatedly taking
-// out the first smallest remaining value; with NaN in the list that selection
-// is what defines the order, so it is then done literally.
+// Ascending order, as by repeatedly taking out the first smallest remaining
+// value. Numbers leave in stable ascending order; a NaN compares with nothing,
+// so it leaves exactly when it has become the first remaining value.
 Values sorted(const Values& v) {
-    Values s(v);
-    if (std::none_of(s.begin(), s.end(), [](double x) { return std::isnan(x); })) {
-        std::stable_sort(s.begin(), s.end());
-        return s;
-    }
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        std::size_t smallest = i;
-        for (std::size_t k = i + 1; k < s.size(); ++k)
-            if (s[k] < s[smallest]) smallest = k;
-        std::rotate(s.begin() + static_cast<std::ptrdiff_t>(i),
-                    s.begin() + static_cast<std::ptrdiff_t>(smallest),
-                    s.begin() + static_cast<std::ptrdiff_t>(smallest) + 1);
+    std::vector<std::size_t> numbers;
+    for (std::size_t i = 0; i < v.size(); ++i)
+        if (!std::isnan(v[i])) numbers.push_back(i);
+    std::stable_sort(numbers.begin(), numbers.end(),
+                     [&v](std::size_t a, std::size_t b) { return v[a] < v[b]; });
+
+    Values s;
+    s.reserve(v.size());
+    std::vector<bool> taken(v.size(), false);
+    std::size_t front = 0;
+    std::size_t next = 0;
+    while (s.size() < v.size()) {
+        while (taken[front])
+            ++front;
+        // A number in front means numbers remain, so next is in range.
+        const std::size_t i = std::isnan(v[front]) ? front : numbers[next++];
+        s.push_back(v[i]);
+        taken[i] = true;
     }
     return s;
 }

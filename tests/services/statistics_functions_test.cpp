@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,37 @@ TEST_F(StatisticFunctionTest, NotANumberInTheDataIsSortedWithoutHarm) {
     EXPECT_EQ(IExpression::calculateStatisticFunction(L"medx", middle, false, 0), 3.0);
     std::vector<double> front = {NaN, 2, 1};
     EXPECT_EQ(IExpression::calculateStatisticFunction(L"medx", front, false, 0), 1.0);
+}
+
+// The sort taken literally: out goes the first smallest remaining value.
+std::vector<double> selectionSorted(std::vector<double> v) {
+    std::vector<double> out;
+    while (!v.empty()) {
+        std::size_t smallest = 0;
+        for (std::size_t k = 1; k < v.size(); ++k)
+            if (v[k] < v[smallest]) smallest = k;
+        out.push_back(v[smallest]);
+        v.erase(v.begin() + static_cast<std::ptrdiff_t>(smallest));
+    }
+    return out;
+}
+
+TEST_F(StatisticFunctionTest, QuantilesFollowTheSelectionOrderWithNotANumberAnywhere) {
+    std::mt19937 generator(3);
+    std::uniform_int_distribution<int> pick(0, 5);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<double> data(static_cast<std::size_t>(1 + round % 9));
+        for (double& v : data)
+            v = pick(generator) == 0 ? NaN : pick(generator); // repeats and NaN
+        const std::vector<double> s = selectionSorted(data);
+        for (std::size_t k = 0; k < s.size(); ++k) {
+            // t just above k selects s(k).
+            const double alpha = (static_cast<double>(k) + 0.5) / static_cast<double>(s.size());
+            const double v = IExpression::calculateStatisticFunction(L"quantx", data, false, alpha);
+            EXPECT_TRUE(v == s[k] || (std::isnan(v) && std::isnan(s[k])))
+                << "round " << round << " index " << k;
+        }
+    }
 }
 
 struct FailureCase {
