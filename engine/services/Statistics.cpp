@@ -1,10 +1,10 @@
 // The statistics mode: statistic formulas over a list of values or of x/y
 // pairs, and the linear and exponential regressions. Values arrive as one
 // text, items separated by ";", each a number or any expression.
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cwchar>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "EngineError.h"
@@ -74,10 +74,28 @@ std::wstring numberText(double v) {
     return text;
 }
 
+// Numbers are read and written with a decimal point whatever the locale of
+// the process (the program runs with the user's, which may use a comma).
+std::wstring fixed5(double v) {
+    char text[400]; // 1E308 has 309 digits
+    const auto [end, error] = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 5);
+    return error == std::errc() ? std::wstring(text, end) : std::wstring();
+}
+
 std::wstring qualityText(double r2, double cov, double r) {
-    wchar_t text[256];
-    std::swprintf(text, std::size(text), L"R\u00B2=%.5f; cov=%.5f; r=%.5f", r2, cov, r);
-    return text;
+    return L"R\u00B2=" + fixed5(r2) + L"; cov=" + fixed5(cov) + L"; r=" + fixed5(r);
+}
+
+// Text that IExpression::isNumber accepts (digits, one sign, one point), read
+// as far as it is a number.
+double decimalValue(const std::wstring& text) {
+    std::string narrow(text.begin(), text.end());
+    const char* first = narrow.data();
+    const char* last = first + narrow.size();
+    if (first != last && *first == '+') ++first;
+    double v = 0.0;
+    std::from_chars(first, last, v);
+    return v;
 }
 } // namespace
 
@@ -129,7 +147,7 @@ bool OrvantaCalcBase::calculateStatisticRegression(CalculatorModes::REGRESSIONTY
             if (item.empty()) raiseEngineError(ErrorCode::INVALID_ELEMENTS);
             double v = 0.0;
             if (IExpression::isNumber(item)) {
-                v = std::wcstod(item.c_str(), nullptr);
+                v = decimalValue(item);
             } else if (!calculateNormal(item, v)) {
                 raiseEngineError(ErrorCode::INVALID_ELEMENTS);
             }

@@ -129,6 +129,7 @@ TEST_F(StatisticsTest, RegressionsOnExactData) {
          L"R\u00B2=1.00000; cov=1.33333; r=1.00000"},
         {REG_LINEAR, L"0;-1;1;1;2;3;", numberText(2) + L"*x" + numberText(-1), nullptr},
         {REG_LINEAR, L"1;2;2;4", numberText(2) + L"*x", nullptr},
+        {REG_LINEAR, L".5;1;1.5;2;+2.5;3", numberText(1) + L"*x+" + numberText(0.5), nullptr},
         {REG_LINEAR, L"1;5;2;3;3;1", numberText(-2) + L"*x+" + numberText(7),
          L"R\u00B2=1.00000; cov=-1.33333; r=-1.00000"},
         {REG_EXPONENTIAL, L"0;-1;1;-2", numberText(-1) + L"*e^(" + numberText(std::log(2.0)) + L"*x)",
