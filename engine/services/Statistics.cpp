@@ -1,15 +1,14 @@
 // The statistics mode: statistic formulas over a list of values or of x/y
 // pairs, and the linear and exponential regressions. Values arrive as one
 // text, items separated by ";", each a number or any expression.
-#include <charconv>
 #include <cmath>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "EngineError.h"
 #include "EngineGuard.h"
 #include "IExpressionHolder.h"
+#include "NumberText.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
@@ -74,28 +73,17 @@ std::wstring numberText(double v) {
     return text;
 }
 
-// Numbers are read and written with a decimal point whatever the locale of
-// the process (the program runs with the user's, which may use a comma).
-std::wstring fixed5(double v) {
-    char text[400]; // 1E308 has 309 digits
-    const auto [end, error] = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 5);
-    return error == std::errc() ? std::wstring(text, end) : std::wstring();
+// A number literal, read directly. The number test alone also passes texts
+// that a direct reading would get wrong ("1+2" would read as 1, "" and "-" as
+// 0); those are evaluated instead, and fail if they are no value at all.
+bool isPlainNumber(const std::wstring& item) {
+    return IExpression::isNumber(item) && item.find_first_of(L"+-", 1) == std::wstring::npos &&
+           item.find_first_of(L"0123456789") != std::wstring::npos;
 }
 
 std::wstring qualityText(double r2, double cov, double r) {
-    return L"R\u00B2=" + fixed5(r2) + L"; cov=" + fixed5(cov) + L"; r=" + fixed5(r);
-}
-
-// Text that IExpression::isNumber accepts (digits, one sign, one point), read
-// as far as it is a number.
-double decimalValue(const std::wstring& text) {
-    std::string narrow(text.begin(), text.end());
-    const char* first = narrow.data();
-    const char* last = first + narrow.size();
-    if (first != last && *first == '+') ++first;
-    double v = 0.0;
-    std::from_chars(first, last, v);
-    return v;
+    return L"R\u00B2=" + NumberText::format("%.5f", r2) + L"; cov=" + NumberText::format("%.5f", cov) +
+           L"; r=" + NumberText::format("%.5f", r);
 }
 } // namespace
 
@@ -143,11 +131,9 @@ bool OrvantaCalcBase::calculateStatisticRegression(CalculatorModes::REGRESSIONTY
         for (std::size_t end = values.find(L';'); end != std::wstring::npos; end = values.find(L';', start)) {
             std::wstring item = values.substr(start, end - start);
             start = end + 1;
-            // The empty text passes as a number (0); here it is a missing value.
-            if (item.empty()) raiseEngineError(ErrorCode::INVALID_ELEMENTS);
             double v = 0.0;
-            if (IExpression::isNumber(item)) {
-                v = decimalValue(item);
+            if (isPlainNumber(item)) {
+                v = NumberText::toDouble(item);
             } else if (!calculateNormal(item, v)) {
                 raiseEngineError(ErrorCode::INVALID_ELEMENTS);
             }

@@ -185,6 +185,13 @@ TEST_F(MatrixTest, RealOperations) {
          3,
          {1, 2, 0, 0, 1, 0}},
         {"gauss normal", MAT_GAUSS_NORMAL, k2x2, kEmpty, 2, 2, {1, 0, 0, 1}},
+        {"cells are expressions",
+         MAT_ADD,
+         matrix(1, 3, {L"2*3", L"sqr(16)", L"1.5E2"}),
+         matrix(1, 3, {L"(1+1)^3", L"-1", L"pi-pi"}),
+         1,
+         3,
+         {14, 3, 150}},
     };
     for (const RealCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -262,6 +269,13 @@ TEST_F(MatrixTest, ComplexOperations) {
     const MatrixContent z2x3 = matrix(2, 3, {L"i", L"2", L"3i", L"4", L"-5i", L"6"});
     const ComplexCase cases[] = {
         {"sum", MAT_ADD, z2x2, z2x2, 2, 2, {Complex(0, 2), Complex(2, 0), Complex(2, 0), Complex(0, 2)}},
+        {"cells are expressions",
+         MAT_ADD,
+         matrix(1, 2, {L"1+2i", L"(1+i)*(1-i)"}),
+         matrix(1, 2, {L"3-i", L"i*i"}),
+         1,
+         2,
+         {Complex(4, 1), Complex(1, 0)}},
         {"difference",
          MAT_SUB,
          z2x2,

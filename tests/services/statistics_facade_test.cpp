@@ -54,6 +54,10 @@ const StatisticCase kStatistics[] = {
     {false, L"quantx(0.25)", L"4;1;3;2", 1.5},
     {false, L"quantx(0.3)", L"4;1;3;2", 2},
     {false, L"cnt()", L"", 0},
+    {false, L"meanx()+2*stddevpopx()", L"2;4;4;4;5;5;7;9", 9},
+    {false, L"maxx()-minx()", L"2*3;sqr(16);1E1;-1", 11}, // items are expressions
+    {false, L"2meanx()", L"1;2;3", 4},                    // pre-translated: 2*meanx()
+    {true, L"covxy(0)*3+sumy()", L"1;2;2;4;3;6", 16},
     {true, L"sumxy()", L"1;2;2;4;3;6", 28},
     {true, L"covxy(0)", L"1;2;2;4;3;6", 4.0 / 3.0},
     {true, L"meany()", L"1;2;2;4;3;6;", 4},
@@ -130,6 +134,7 @@ TEST_F(StatisticsTest, RegressionsOnExactData) {
         {REG_LINEAR, L"0;-1;1;1;2;3;", numberText(2) + L"*x" + numberText(-1), nullptr},
         {REG_LINEAR, L"1;2;2;4", numberText(2) + L"*x", nullptr},
         {REG_LINEAR, L".5;1;1.5;2;+2.5;3", numberText(1) + L"*x+" + numberText(0.5), nullptr},
+        {REG_LINEAR, L"1;1+2;2;sqr(25);3;7", numberText(2) + L"*x+" + numberText(1), nullptr},
         {REG_LINEAR, L"1;5;2;3;3;1", numberText(-2) + L"*x+" + numberText(7),
          L"R\u00B2=1.00000; cov=-1.33333; r=-1.00000"},
         {REG_EXPONENTIAL, L"0;-1;1;-2", numberText(-1) + L"*e^(" + numberText(std::log(2.0)) + L"*x)",
@@ -235,6 +240,8 @@ TEST_F(StatisticsTest, RegressionFailures) {
         {REG_EXPONENTIAL, L"0;-1;1;2;2;-3", 40127},
         {REG_LINEAR, L"1;3;2;5;3;;", 40128},
         {REG_LINEAR, L"1;3;2;x5", 40128}, // not a value
+        {REG_LINEAR, L"1;3;2;5-", 40128}, // a sign at the end: no number, and no expression either
+        {REG_LINEAR, L"1;3;-;5", 40128},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.values, c.values + std::wcslen(c.values)));
