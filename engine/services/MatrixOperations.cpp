@@ -227,12 +227,17 @@ bool OrvantaCalcBase::calculateMatrixComplex(MatrixContent& result, MatrixConten
                                              MATRIXOPERATION op, bool rectangular) {
     return guarded<Guard::Reporting>([&] {
         auto evaluate = [this](const std::wstring& cell, Complex& value) {
+            // Cells are read in rectangular form: the polar result form holds
+            // its angle in the display unit, which arithmetic must not see.
+            const CalculatorModes::COMLEXRESULT form = m_complex_result;
+            m_complex_result = CalculatorModes::RECTANGULAR;
             std::wstring text = cell;
-            if (!calculateComplex(text, value)) {
+            const bool read = calculateComplex(text, value);
+            m_complex_result = form;
+            if (!read) {
                 showMessageBox(loadString(MSG_WRONG_EXPRESSION) + cell);
                 raiseEngineError(ErrorCode::INVALID_INPUT);
             }
-            value.toRectangular(); // the polar result form is for showing only
         };
         const Numbers<Complex> x = evaluateCells<Complex>(a, evaluate);
         const Numbers<Complex> y =

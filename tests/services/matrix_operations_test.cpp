@@ -314,7 +314,12 @@ TEST_F(MatrixTest, ComplexOperations) {
 }
 
 TEST_F(MatrixTest, ComplexResultsInPolarForm) {
-    ASSERT_TRUE(run(MAT_DET, matrix(2, 2, {L"i", L"1", L"1", L"i"}), kEmpty, false, false));
+    // The calculator's polar form and degrees must not leak into the cell values.
+    calc.setComplexTyp(POLAR);
+    calc.setMode(DEG);
+    const bool ok = run(MAT_DET, matrix(2, 2, {L"i", L"1", L"1", L"i"}), kEmpty, false, false);
+    calc.setMode(RAD);
+    ASSERT_TRUE(ok);
     std::wstring polar;
     Complex(-2, 0).toStringPolar(polar, 4);
     EXPECT_EQ(result.cells, std::vector<std::wstring>{polar});
