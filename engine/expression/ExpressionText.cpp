@@ -1,0 +1,236 @@
+#include "ExpressionText.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cwchar>
+#include <vector>
+
+const RewritePair ExpressionText::s_easy_functions_x[] = {
+    {L"-1*x", L"-x"}, {L"+1*x", L"+x"}, {L"*1x^", L"*x^"}, {L"1*x", L"1x"},    {L"2*x", L"2x"},
+    {L"3*x", L"3x"},  {L"4*x", L"4x"},  {L"5*x", L"5x"},   {L"6*x", L"6x"},    {L"7*x", L"7x"},
+    {L"8*x", L"8x"},  {L"9*x", L"9x"},  {L"0*x", L"0x"},   {L"-(x)", L"-x"},   {L"*(x)", L"*x"},
+    {L"+(x)", L"+x"}, {L"/(x)", L"/x"}, {L"^(x)", L"^x"},  {L"(e^x)", L"e^x"},
+};
+const int ExpressionText::s_easy_functions_x_size =
+    static_cast<int>(sizeof(s_easy_functions_x) / sizeof(s_easy_functions_x[0]));
+
+const RewritePair ExpressionText::s_easy_expressions_x[] = {
+    {L"*(sin(#))", L"*sin(#)"},   {L"*(cos(#))", L"*cos(#)"},   {L"*(cot(#))", L"*cot(#)"},
+    {L"*(tan(#))", L"*tan(#)"},   {L"*(sinh(#))", L"*sinh(#)"}, {L"*(cosh(#))", L"*cosh(#)"},
+    {L"*(coth(#))", L"*coth(#)"}, {L"*(tanh(#))", L"*tanh(#)"}, {L"^(sin(#))", L"^sin(#)"},
+    {L"^(cos(#))", L"^cos(#)"},   {L"^(cot(#))", L"^cot(#)"},   {L"^(tan(#))", L"^tan(#)"},
+    {L"^(sinh(#))", L"^sinh(#)"}, {L"^(cosh(#))", L"^cosh(#)"}, {L"^(coth(#))", L"^coth(#)"},
+    {L"^(tanh(#))", L"^tanh(#)"},
+};
+const int ExpressionText::s_easy_expressions_x_size =
+    static_cast<int>(sizeof(s_easy_expressions_x) / sizeof(s_easy_expressions_x[0]));
+
+namespace {
+
+bool isSumOperator(wchar_t op) {
+    return op == L'+' || op == L'-';
+}
+
+std::wstring parenthesized(const std::wstring& text) {
+    return L"(" + text + L")";
+}
+
+// Which operand texts an operator puts in parentheses.
+struct Wrap {
+    bool left;
+    bool right;
+};
+
+// The right operand is an operator node, the left one a value or function.
+bool wrapRightAfterOperand(wchar_t op, wchar_t right) {
+    switch (op) {
+    case L'*':
+        return isSumOperator(right) || right == L'^';
+    case L'/':
+        return isSumOperator(right) || right == L'^' || right == L'*' || right == L'/';
+    case L'-':
+        return isSumOperator(right);
+    case L'^':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The left operand is an operator node, the right one a value or function.
+bool wrapLeftBeforeOperand(wchar_t op, wchar_t left) {
+    switch (op) {
+    case L'*':
+    case L'/':
+        return isSumOperator(left);
+    case L'^':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Both operands are operator nodes.
+Wrap wrapBetweenOperators(wchar_t op, wchar_t left, wchar_t right) {
+    switch (op) {
+    case L'-':
+        return {false, isSumOperator(right)};
+    case L'*': {
+        const bool leftProduct = left == L'*';
+        const bool rightProduct = right == L'*';
+        if (leftProduct && rightProduct) return {false, false};
+        if (leftProduct) return {false, true};
+        if (rightProduct) return {true, false};
+        return {true, true};
+    }
+    case L'/':
+    case L'^':
+        return {true, true};
+    default:
+        return {false, false};
+    }
+}
+
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+} // namespace
+
+std::wstring ExpressionText::joinOperands(wchar_t op, const std::wstring& left, wchar_t leftOperator,
+                                          const std::wstring& right, wchar_t rightOperator) {
+    const bool leftIsOperator = leftOperator != L' ';
+    const bool rightIsOperator = rightOperator != L' ';
+    Wrap wrap{false, false};
+    if (!leftIsOperator && rightIsOperator) {
+        wrap.right = wrapRightAfterOperand(op, rightOperator);
+    } else if (leftIsOperator && !rightIsOperator) {
+        wrap.left = wrapLeftBeforeOperand(op, leftOperator);
+    } else if (leftIsOperator && rightIsOperator) {
+        wrap = wrapBetweenOperators(op, leftOperator, rightOperator);
+    }
+    std::wstring text = wrap.left ? parenthesized(left) : left;
+    text += op;
+    text += wrap.right ? parenthesized(right) : right;
+    return text;
+}
+
+wchar_t ExpressionText::topLevelOperator(const std::wstring& text) {
+    // The same three scans as the parser: sums first, then products, then powers.
+    static const wchar_t* const scans[] = {L"+-", L"*/", L"^"};
+    static const wchar_t* const excluded[] = {L"*+-/^", L"*+-/^", L"*/-+"};
+    for (int scan = 0; scan < 3; ++scan) {
+        int depth = 0;
+        for (int i = static_cast<int>(text.size()) - 1; i > 0; --i) {
+            const wchar_t c = text[static_cast<std::size_t>(i)];
+            if (c == L')')
+                ++depth;
+            else if (c == L'(')
+                --depth;
+            else if (depth == 0 && std::wcschr(scans[scan], c) &&
+                     !std::wcschr(excluded[scan], text[static_cast<std::size_t>(i) - 1]))
+                return scan == 0 ? L'+' : c;
+        }
+    }
+    // A leading minus in front of a name stands for a product with -1 once
+    // the text is pre-translated; a negative literal stays an operand.
+    if (!text.empty() && text[0] == L'-' && !isNumberLiteral(text)) return L'*';
+    return L' ';
+}
+
+void ExpressionText::applyEasyTables(std::wstring& text) {
+    for (int i = 0; i < s_easy_functions_x_size; ++i)
+        replaceAll(text, s_easy_functions_x[i].pattern, s_easy_functions_x[i].replacement);
+
+    for (int i = 0; i < s_easy_expressions_x_size; ++i) {
+        const std::wstring pattern = s_easy_expressions_x[i].pattern;
+        const std::wstring replacement = s_easy_expressions_x[i].replacement;
+        const std::wstring prefix = pattern.substr(0, pattern.find(L'#'));
+        const std::size_t found = text.find(prefix);
+        if (found == std::wstring::npos) continue;
+        // The argument is the first call's: from after the prefix up to the
+        // parenthesis that closes the "(" ending the prefix.
+        const int open = static_cast<int>(found + prefix.size()) - 1;
+        const int close = closingParenthesis(text, open);
+        if (close < 0) continue;
+        const std::wstring argument =
+            text.substr(found + prefix.size(), static_cast<std::size_t>(close - open - 1));
+        std::wstring completed = pattern;
+        std::wstring completedReplacement = replacement;
+        replaceAll(completed, L"#", argument);
+        replaceAll(completedReplacement, L"#", argument);
+        replaceAll(text, completed, completedReplacement);
+    }
+}
+
+bool ExpressionText::replaceAll(std::wstring& text, const std::wstring& pattern,
+                                const std::wstring& replacement) {
+    if (pattern.empty()) return false;
+    std::size_t found = text.find(pattern);
+    if (found == std::wstring::npos) return false;
+    std::wstring result;
+    result.reserve(text.size());
+    std::size_t from = 0;
+    while (found != std::wstring::npos) {
+        result.append(text, from, found - from);
+        result += replacement;
+        from = found + pattern.size();
+        found = text.find(pattern, from);
+    }
+    result.append(text, from, std::wstring::npos);
+    text.swap(result);
+    return true;
+}
+
+int ExpressionText::closingParenthesis(const std::wstring& text, int open) {
+    int depth = 0;
+    for (std::size_t i = static_cast<std::size_t>(open < 0 ? 0 : open); i < text.size(); ++i) {
+        if (text[i] == L'(') {
+            ++depth;
+        } else if (text[i] == L')') {
+            if (depth == 1) return static_cast<int>(i);
+            --depth;
+        }
+    }
+    return -1;
+}
+
+std::wstring ExpressionText::numberText(double value) {
+    if (!std::isfinite(value)) return L"NaN";
+    std::wstring text = format("%.10f", value);
+    if (text.find(L'.') != std::wstring::npos) {
+        while (!text.empty() && text.back() == L'0')
+            text.pop_back();
+        if (!text.empty() && text.back() == L'.') text.pop_back();
+    }
+    if (text == L"-0") text = L"0";
+    return text;
+}
+
+bool ExpressionText::isNumberLiteral(const std::wstring& text) {
+    int signs = 0;
+    int points = 0;
+    for (wchar_t c : text) {
+        if (c == L'+' || c == L'-')
+            ++signs;
+        else if (c == L'.')
+            ++points;
+        else if (!isDigit(c))
+            return false;
+    }
+    return signs <= 1 && points <= 1;
+}
+
+std::wstring ExpressionText::format(const char* pattern, ...) {
+    va_list args;
+    va_start(args, pattern);
+    va_list measure;
+    va_copy(measure, args);
+    const int length = std::vsnprintf(nullptr, 0, pattern, measure);
+    va_end(measure);
+    std::vector<char> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
+    std::vsnprintf(buffer.data(), buffer.size(), pattern, args);
+    va_end(args);
+    return std::wstring(buffer.begin(), buffer.begin() + (length > 0 ? length : 0));
+}
