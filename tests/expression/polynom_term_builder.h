@@ -12,6 +12,11 @@
 
 namespace polynom_test {
 
+// For failure messages: the test formulas are plain ASCII.
+inline std::string narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
 inline int splitIndex(const std::wstring& s, const wchar_t* ops, const wchar_t* excluded) {
     int depth = 0;
     for (int i = static_cast<int>(s.size()) - 1; i > 0; --i) {

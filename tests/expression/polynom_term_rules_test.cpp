@@ -10,8 +10,7 @@ struct TermCase {
 };
 
 void PrintTo(const TermCase& c, std::ostream* os) {
-    const std::wstring f = c.formula;
-    *os << std::string(f.begin(), f.end());
+    *os << polynom_test::narrow(c.formula);
 }
 
 class TermText : public ::testing::TestWithParam<TermCase> {};
