@@ -53,6 +53,7 @@ constexpr std::uint32_t NOT_A_NUMBER = 1028;     // digit outside the base
 constexpr std::uint32_t BINOM_NATURAL = 1029;
 constexpr std::uint32_t BINOM_ORDER = 1030;
 constexpr std::uint32_t FACULTY = 1031;
+constexpr std::uint32_t CANNOT_DERIVE = 1032;    // "The expresssion cannot be derivated!"
 constexpr std::uint32_t COMPLEX_POWER = 1039;
 } // namespace ErrorCode
 

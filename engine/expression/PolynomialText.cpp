@@ -1,0 +1,98 @@
+#include "PolynomialText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+
+#include "ExpressionText.h"
+
+namespace {
+
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+// Where the "x" of x^n stands, or npos. "x^2" must not be read out of "x^21".
+std::size_t findPower(const std::wstring& text, int n) {
+    const std::wstring pattern = L"x^" + std::to_wstring(n);
+    for (std::size_t at = text.find(pattern); at != std::wstring::npos; at = text.find(pattern, at + 1)) {
+        const std::size_t after = at + pattern.size();
+        if (after == text.size() || (!isDigit(text[after]) && text[after] != L'.')) return at;
+    }
+    return std::wstring::npos;
+}
+
+// Where the "x" of the linear term stands, or npos.
+std::size_t findLinear(const std::wstring& text) {
+    std::size_t at = text.find(L"x+");
+    if (at == std::wstring::npos) at = text.find(L"x-");
+    if (at == std::wstring::npos && !text.empty() && text.back() == L'x') at = text.size() - 1;
+    return at;
+}
+
+// The number written directly in front of the x at position at.
+double coefficientBefore(const std::wstring& text, std::size_t at) {
+    if (at == 0) return 1.0;
+    std::size_t end = at;
+    if (end > 0 && text[end - 1] == L'(') --end;
+    if (end > 0 && text[end - 1] == L'*') --end;
+    std::size_t start = end;
+    while (start > 0 && (isDigit(text[start - 1]) || text[start - 1] == L'.'))
+        --start;
+    if (start > 0 && (text[start - 1] == L'+' || text[start - 1] == L'-')) --start;
+    const std::wstring span = text.substr(start, end - start);
+    if (span == L"+") return 1.0;
+    if (span == L"-") return -1.0;
+    return std::wcstod(span.c_str(), nullptr);
+}
+
+int degreeOf(const std::vector<double>& coefficients) {
+    for (int k = static_cast<int>(coefficients.size()) - 1; k >= 0; --k)
+        if (coefficients[static_cast<std::size_t>(k)] != 0.0) return k;
+    return -1;
+}
+
+// "+c*x^k" for positive and "c*x^k" for negative coefficients, highest first.
+std::wstring termsText(const std::vector<double>& coefficients) {
+    std::wstring text;
+    for (int k = static_cast<int>(coefficients.size()) - 1; k >= 0; --k) {
+        const double c = coefficients[static_cast<std::size_t>(k)];
+        if (c == 0.0) continue;
+        text += ExpressionText::format(c > 0.0 ? "+%f*x^%d" : "%f*x^%d", c, k);
+    }
+    return text;
+}
+
+} // namespace
+
+double PolynomialText::coefficientOf(const std::wstring& text, int n) {
+    const std::size_t at = n < 2 ? findLinear(text) : findPower(text, n);
+    return at == std::wstring::npos ? 0.0 : coefficientBefore(text, at);
+}
+
+std::wstring PolynomialText::divide(const std::vector<double>& dividend, const std::vector<double>& divisor,
+                                    const std::wstring& dividendText, const std::wstring& divisorText) {
+    const std::wstring fraction = L"(" + dividendText + L")/(" + divisorText + L")";
+    const int m = degreeOf(dividend);
+    const int n = degreeOf(divisor);
+    // A zero divisor has no quotient; the fraction is all there is to write.
+    if (n < 0 || m < n) return fraction;
+
+    std::vector<double> rest(dividend.begin(), dividend.begin() + m + 1);
+    std::vector<double> quotient(static_cast<std::size_t>(m - n + 1), 0.0);
+    const double c = 1.0 / divisor[static_cast<std::size_t>(n)];
+    for (int k = m; k >= n; --k) {
+        const double q = rest[static_cast<std::size_t>(k)] * c;
+        quotient[static_cast<std::size_t>(k - n)] = q;
+        for (int j = 0; j <= n; ++j)
+            rest[static_cast<std::size_t>(k - n + j)] -= q * divisor[static_cast<std::size_t>(j)];
+    }
+    // What the subtractions leave at the size of rounding is no remainder.
+    double size = 0.0;
+    for (double value : dividend)
+        size = std::max(size, std::fabs(value));
+    rest.resize(static_cast<std::size_t>(n));
+    for (double& r : rest)
+        if (std::fabs(r) <= 1e-12 * size) r = 0.0;
+    return termsText(quotient) + L"+(" + termsText(rest) + L")/(" + divisorText + L")";
+}
