@@ -1,5 +1,8 @@
 #include "ExpressionText.h"
 
+#include "IExpressionHolder.h"
+#include "PolynomTerm.h"
+
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -233,4 +236,12 @@ std::wstring ExpressionText::format(const char* pattern, ...) {
     std::vsnprintf(buffer.data(), buffer.size(), pattern, args);
     va_end(args);
     return std::wstring(buffer.begin(), buffer.begin() + (length > 0 ? length : 0));
+}
+
+std::wstring IExpressionHolder::toSimplifiedString() {
+    const std::unique_ptr<PolynomTerm> term = m_node->toPolynom();
+    // A tree the simplifier has no term for is written as it stands.
+    std::wstring text = term ? term->text() : m_node->toString(0);
+    ExpressionText::applyEasyTables(text);
+    return text;
 }
