@@ -113,6 +113,9 @@ std::wstring ExpressionText::joinOperands(wchar_t op, const std::wstring& left, 
     } else if (leftIsOperator && rightIsOperator) {
         wrap = wrapBetweenOperators(op, leftOperator, rightOperator);
     }
+    // A negative base keeps its parentheses: "1+-2^y" would lose its sign to
+    // the sign folding of the pre-translation.
+    if (op == L'^' && !left.empty() && left[0] == L'-') wrap.left = true;
     std::wstring text = wrap.left ? parenthesized(left) : left;
     text += op;
     text += wrap.right ? parenthesized(right) : right;

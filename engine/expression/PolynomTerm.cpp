@@ -767,16 +767,38 @@ namespace {
 
 // Removes the parentheses around a whole number after an opening parenthesis
 // or an operator: "((2)" -> "(2", "*(2)" -> "*2", "+(-3)" -> "-3", "-(-3)" -> "+3".
+// Replaces pattern except where a "^" follows it: there the parentheses hold
+// a negative base, and folding its sign into the operator before it would
+// change the value ("1+(-2)^y" is not "1-2^y").
+void replaceUnlessBase(std::wstring& text, const std::wstring& pattern, const std::wstring& replacement) {
+    std::wstring result;
+    std::size_t from = 0;
+    for (std::size_t at = text.find(pattern); at != std::wstring::npos; at = text.find(pattern, from)) {
+        const std::size_t after = at + pattern.size();
+        const bool base = after < text.size() && text[after] == L'^';
+        result.append(text, from, at - from);
+        result += base ? pattern : replacement;
+        from = after;
+    }
+    result.append(text, from, std::wstring::npos);
+    text.swap(result);
+}
+
+// Removes the parentheses around a whole number after an opening parenthesis
+// or an operator: "((2)" -> "(2", "*(2)" -> "*2", "+(-3)" -> "-3", "-(-3)" -> "+3".
 void unwrapWholeNumber(std::wstring& text, int value) {
     const std::wstring number = wholeText(value);
     const std::wstring wrapped = L"(" + number + L")";
     if (text.find(wrapped) == std::wstring::npos) return;
     static const wchar_t prefixes[] = L"(+-*/^";
     for (const wchar_t* p = prefixes; *p; ++p) {
-        std::wstring replacement = std::wstring(1, *p) + number;
-        if (value < 0 && *p == L'+') replacement = number;
-        if (value < 0 && *p == L'-') replacement = L"+" + wholeText(-value);
-        ExpressionText::replaceAll(text, std::wstring(1, *p) + wrapped, replacement);
+        const std::wstring pattern = std::wstring(1, *p) + wrapped;
+        if (value < 0 && *p == L'+')
+            replaceUnlessBase(text, pattern, number);
+        else if (value < 0 && *p == L'-')
+            replaceUnlessBase(text, pattern, L"+" + wholeText(-value));
+        else
+            ExpressionText::replaceAll(text, pattern, std::wstring(1, *p) + number);
     }
 }
 

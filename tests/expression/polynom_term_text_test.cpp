@@ -23,15 +23,29 @@ TEST_P(CleanUp, Rewrites) {
 }
 
 const Rewrite s_cleanups[] = {
-    {L"((2)*x)", L"(2*x)"},   {L"x*(12)", L"x*12"},
-    {L"x^(99)", L"x^99"},     {L"x^(100)", L"x^(100)"},
-    {L"x+(-5)", L"x-5"},      {L"x-(-5)", L"x+5"},
-    {L"x/(-100)", L"x/-100"}, {L"x^(-101)", L"x^(-101)"},
-    {L"(3)*x", L"3*x"},       {L"(-3)*x", L"-3*x"},
-    {L"sin(2)", L"sin(2)"},   {L"x^(0)", L"x^(0)"},
-    {L"((x+1))", L"(x+1)"},   {L"(((y)))*2", L"(y)*2"},
-    {L"sin((x))", L"sin(x)"}, {L"((x+1)*(x-1))", L"((x+1)*(x-1))"},
-    {L"(e)^(x)", L"e^x"},     {L"2*(e)^(x)", L"2*e^x"},
+    {L"((2)*x)", L"(2*x)"},
+    {L"x*(12)", L"x*12"},
+    {L"x^(99)", L"x^99"},
+    {L"x^(100)", L"x^(100)"},
+    {L"x+(-5)", L"x-5"},
+    {L"x-(-5)", L"x+5"},
+    {L"x/(-100)", L"x/-100"},
+    {L"x^(-101)", L"x^(-101)"},
+    {L"(3)*x", L"3*x"},
+    {L"(-3)*x", L"-3*x"},
+    {L"sin(2)", L"sin(2)"},
+    {L"x^(0)", L"x^(0)"},
+    {L"((x+1))", L"(x+1)"},
+    {L"(((y)))*2", L"(y)*2"},
+    {L"sin((x))", L"sin(x)"},
+    {L"((x+1)*(x-1))", L"((x+1)*(x-1))"},
+    {L"(e)^(x)", L"e^x"},
+    // A negative base keeps its sign inside the parentheses.
+    {L"1+(-2)^y", L"1+(-2)^y"},
+    {L"x-(-2)^2", L"x-(-2)^2"},
+    {L"x-(-2)-(-2)^2", L"x+2-(-2)^2"},
+    {L"3*(-2)^y", L"3*-2^y"},
+    {L"2*(e)^(x)", L"2*e^x"},
 };
 INSTANTIATE_TEST_SUITE_P(Steps, CleanUp, ::testing::ValuesIn(s_cleanups));
 
@@ -106,6 +120,8 @@ const Join s_joins[] = {
     {L'/', L"a*b", L'*', L"c*d", L'*', L"(a*b)/(c*d)"},
     {L'^', L"a^b", L'^', L"c^d", L'^', L"(a^b)^(c^d)"},
     {L'*', L"x", L' ', L"y", L' ', L"x*y"},
+    {L'^', L"-2", L' ', L"y", L' ', L"(-2)^y"},
+    {L'^', L"y", L' ', L"-2", L' ', L"y^-2"},
 };
 INSTANTIATE_TEST_SUITE_P(Rules, JoinOperands, ::testing::ValuesIn(s_joins));
 
@@ -162,9 +178,10 @@ TEST(TermWriter, TinyNegativeNumbersKeepTheSumReadable) {
 
 TEST(TermWriter, ParenthesizesCompoundChildren) {
     const Rewrite cases[] = {
-        {L"(x+y)^2", L"(x+y)^2"}, {L"(2*y)^y", L"(2*y)^y"}, {L"y^(2*y)", L"y^(2*y)"},
-        {L"(-1*x)^y", L"(-x)^y"}, {L"y^(x^2)", L"y^(x^2)"}, {L"(y/2)^y", L"(y/2)^y"},
-        {L"y/(x+y)", L"y/(x+y)"}, {L"(x+y)/y", L"(x+y)/y"}, {L"(1/3)^2", L"(1/3)^2"},
+        {L"(x+y)^2", L"(x+y)^2"},   {L"(2*y)^y", L"(2*y)^y"}, {L"y^(2*y)", L"y^(2*y)"},
+        {L"(-1*x)^y", L"(-x)^y"},   {L"y^(x^2)", L"y^(x^2)"}, {L"(y/2)^y", L"(y/2)^y"},
+        {L"y/(x+y)", L"y/(x+y)"},   {L"(x+y)/y", L"(x+y)/y"}, {L"(1/3)^2", L"(1/3)^2"},
+        {L"1+(-2)^y", L"1+(-2)^y"},
     };
     for (const Rewrite& c : cases)
         EXPECT_EQ(polynom_test::build(c.before)->text(), c.after) << polynom_test::narrow(c.before);
