@@ -1,13 +1,11 @@
 #include "ExpressionText.h"
 
 #include "IExpressionHolder.h"
+#include "NumberText.h"
 #include "PolynomTerm.h"
 
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cwchar>
-#include <vector>
 
 const RewritePair ExpressionText::s_easy_functions_x[] = {
     {L"-1*x", L"-x"}, {L"+1*x", L"+x"}, {L"*1x^", L"*x^"}, {L"1*x", L"1x"},    {L"2*x", L"2x"},
@@ -95,10 +93,6 @@ Wrap wrapBetweenOperators(wchar_t op, wchar_t left, wchar_t right) {
     }
 }
 
-bool isDigit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
-
 } // namespace
 
 std::wstring ExpressionText::joinOperands(wchar_t op, const std::wstring& left, wchar_t leftOperator,
@@ -141,7 +135,7 @@ wchar_t ExpressionText::topLevelOperator(const std::wstring& text) {
     }
     // A leading minus in front of a name stands for a product with -1 once
     // the text is pre-translated; a negative literal stays an operand.
-    if (!text.empty() && text[0] == L'-' && !isNumberLiteral(text)) return L'*';
+    if (!text.empty() && text[0] == L'-' && !IExpression::isNumber(text)) return L'*';
     return L' ';
 }
 
@@ -203,42 +197,13 @@ int ExpressionText::closingParenthesis(const std::wstring& text, int open) {
 }
 
 std::wstring ExpressionText::numberText(double value) {
-    if (!std::isfinite(value)) return L"NaN";
-    std::wstring text = format("%.10f", value);
-    if (text.find(L'.') != std::wstring::npos) {
-        while (!text.empty() && text.back() == L'0')
-            text.pop_back();
-        if (!text.empty() && text.back() == L'.') text.pop_back();
-    }
-    if (text == L"-0") text = L"0";
+    std::wstring text;
+    IExpression::value2String(value, text, 10);
     return text;
 }
 
-bool ExpressionText::isNumberLiteral(const std::wstring& text) {
-    int signs = 0;
-    int points = 0;
-    for (wchar_t c : text) {
-        if (c == L'+' || c == L'-')
-            ++signs;
-        else if (c == L'.')
-            ++points;
-        else if (!isDigit(c))
-            return false;
-    }
-    return signs <= 1 && points <= 1;
-}
-
-std::wstring ExpressionText::format(const char* pattern, ...) {
-    va_list args;
-    va_start(args, pattern);
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, pattern, measure);
-    va_end(measure);
-    std::vector<char> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), pattern, args);
-    va_end(args);
-    return std::wstring(buffer.begin(), buffer.begin() + (length > 0 ? length : 0));
+std::wstring ExpressionText::sixDecimals(double value) {
+    return NumberText::format("%f", value);
 }
 
 std::wstring IExpressionHolder::toSimplifiedString() {

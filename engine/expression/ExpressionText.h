@@ -38,8 +38,6 @@ public:
 
     // A number written with 10 decimals, trailing zeros and point removed.
     static std::wstring numberText(double value);
-    // True for the number literals the parser reads as a number.
-    static bool isNumberLiteral(const std::wstring& text);
-    // printf-style formatting into a wide string ("%f" and "%d" as written).
-    static std::wstring format(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
+    // A number written as "%f" writes it: six decimals, "." as the point.
+    static std::wstring sixDecimals(double value);
 };

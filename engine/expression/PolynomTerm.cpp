@@ -6,6 +6,8 @@
 
 #include "EngineError.h"
 #include "ExpressionText.h"
+#include "IExpression.h"
+#include "NumberText.h"
 
 const int PolynomTerm::s_max_depth = 1000;
 const int PolynomTerm::s_max_summands = 512;
@@ -25,7 +27,11 @@ bool isWhole(double value) {
 }
 
 double textToNumber(const std::wstring& text) {
-    return std::wcstod(text.c_str(), nullptr);
+    return NumberText::toDouble(text);
+}
+
+std::wstring six(double value) {
+    return ExpressionText::sixDecimals(value);
 }
 
 std::wstring wholeText(int value) {
@@ -44,7 +50,7 @@ std::unique_ptr<PolynomTerm> PolynomTerm::fromNumber(double value) {
 
 std::unique_ptr<PolynomTerm> PolynomTerm::fromToken(const std::wstring& token) {
     const std::wstring text = !token.empty() && token[0] == L'+' ? token.substr(1) : token;
-    if (ExpressionText::isNumberLiteral(text)) return fromNumber(textToNumber(text));
+    if (IExpression::isNumber(text)) return fromNumber(textToNumber(text));
     std::unique_ptr<PolynomTerm> term(new PolynomTerm());
     if (text == L"x") {
         term->m_kind = XPOWER;
@@ -174,7 +180,7 @@ void PolynomTerm::refreshDepth() {
 }
 
 bool PolynomTerm::hasNumericExponent() const {
-    return isXPower() && !m_exponent.empty() && ExpressionText::isNumberLiteral(m_exponent);
+    return isXPower() && !m_exponent.empty() && IExpression::isNumber(m_exponent);
 }
 
 double PolynomTerm::exponentValue() const {
@@ -634,8 +640,8 @@ bool PolynomTerm::divideByLinear(const PolynomTerm& u) {
     for (int k = n - 1; k >= 0; --k) {
         const double c = q[static_cast<std::size_t>(k)];
         if (c == 0.0) continue;
-        const std::wstring text = a == 1.0 ? ExpressionText::format("%f*x^(%d)", c, k)
-                                           : ExpressionText::format("(%f*x^(%d))/%f", c, k, a);
+        const std::wstring power = six(c) + L"*x^(" + wholeText(k) + L")";
+        const std::wstring text = a == 1.0 ? power : L"(" + power + L")/" + six(a);
         quotient.push_back(fromToken(text));
     }
     becomeSum(std::move(quotient));
@@ -651,11 +657,10 @@ bool PolynomTerm::divideByX(const PolynomTerm& u) {
     for (const auto& summand : m_summands) {
         std::wstring text;
         if (summand->isNumber())
-            text = c == 1.0 ? ExpressionText::format("%f/x", summand->m_value)
-                            : ExpressionText::format("%f/(%f*x)", summand->m_value, c);
+            text = six(summand->m_value) + (c == 1.0 ? L"/x" : L"/(" + six(c) + L"*x)");
         else
             text =
-                ExpressionText::format("(%f*x^%f)/%f", summand->m_value, summand->exponentValue() - 1.0, c);
+                L"(" + six(summand->m_value) + L"*x^" + six(summand->exponentValue() - 1.0) + L")/" + six(c);
         parts.push_back(fromToken(text));
     }
     becomeSum(std::move(parts));
@@ -723,7 +728,7 @@ std::wstring PolynomTerm::xPowerText() const {
                                           : ExpressionText::numberText(m_value) + L"*x";
     if (m_exponent != L"1") {
         text += L'^';
-        text += ExpressionText::isNumberLiteral(m_exponent) ? m_exponent : L"(" + m_exponent + L")";
+        text += IExpression::isNumber(m_exponent) ? m_exponent : L"(" + m_exponent + L")";
     }
     return text;
 }

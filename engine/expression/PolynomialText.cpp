@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "ExpressionText.h"
+#include "NumberText.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ double coefficientBefore(const std::wstring& text, std::size_t at) {
     const std::wstring span = text.substr(start, end - start);
     if (span == L"+") return 1.0;
     if (span == L"-") return -1.0;
-    return std::wcstod(span.c_str(), nullptr);
+    return NumberText::toDouble(span);
 }
 
 int degreeOf(const std::vector<double>& coefficients) {
@@ -58,7 +59,8 @@ std::wstring termsText(const std::vector<double>& coefficients) {
     for (int k = static_cast<int>(coefficients.size()) - 1; k >= 0; --k) {
         const double c = coefficients[static_cast<std::size_t>(k)];
         if (c == 0.0) continue;
-        text += ExpressionText::format(c > 0.0 ? "+%f*x^%d" : "%f*x^%d", c, k);
+        if (c > 0.0) text += L"+";
+        text += ExpressionText::sixDecimals(c) + L"*x^" + std::to_wstring(k);
     }
     return text;
 }

@@ -141,15 +141,6 @@ TEST(ExpressionText, TopLevelOperatorFollowsTheParserSplit) {
         EXPECT_EQ(ExpressionText::topLevelOperator(c.text), c.op) << polynom_test::narrow(c.text);
 }
 
-TEST(ExpressionText, NumberText) {
-    EXPECT_EQ(ExpressionText::numberText(2.5), L"2.5");
-    EXPECT_EQ(ExpressionText::numberText(3.0), L"3");
-    EXPECT_EQ(ExpressionText::numberText(-1e-11), L"0");
-    EXPECT_EQ(ExpressionText::numberText(1.0 / 3.0), L"0.3333333333");
-    EXPECT_EQ(ExpressionText::numberText(1e20), L"100000000000000000000");
-    EXPECT_EQ(ExpressionText::numberText(std::numeric_limits<double>::infinity()), L"NaN");
-}
-
 // Term text forms of single terms and the order of a sum's summands.
 TEST(TermWriter, FormsOfPowersOfX) {
     const Rewrite cases[] = {
