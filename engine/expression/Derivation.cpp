@@ -1,6 +1,9 @@
 #include "Derivation.h"
 
+#include "FunctionExpression.h"
 #include "IExpression.h"
+#include "OperatorExpression.h"
+#include "ValueExpression.h"
 
 const wchar_t* const Derivation::s_invalid = L"invalid";
 
@@ -122,4 +125,55 @@ std::wstring Derivation::applyRule(const std::wstring& rule, const std::wstring&
             text += c;
     }
     return text;
+}
+
+// --- Derivatives of the real-number nodes ---------------------------------------
+
+namespace {
+// A derivative text that stands for "cannot be derived".
+bool failed(const std::wstring& derivative) {
+    return derivative.empty() || derivative == Derivation::s_invalid;
+}
+
+[[noreturn]] void cannotDerive() {
+    raiseEngineError(ErrorCode::CANNOT_DERIVE);
+}
+} // namespace
+
+std::wstring ValueExpression::derivate() {
+    const std::wstring& token = getText();
+    if (!token.empty() && token.back() == L'!' && s_withex) cannotDerive();
+    return token == L"x" ? L"1" : L"0";
+}
+
+std::wstring FunctionExpression::derivate() {
+    if (getParameterCount() == 2 && s_withex) cannotDerive();
+    IExpression* argument = getArgument();
+    if (!argument || !argument->containsX()) return L"0";
+    const wchar_t* rule = Derivation::ruleFor(getName());
+    if (!rule) {
+        if (s_withex) cannotDerive();
+        return std::wstring();
+    }
+    const std::wstring inner = argument->derivate();
+    // An argument that cannot be derived must not turn into "()", which
+    // would read as 0.
+    if (failed(inner)) return Derivation::s_invalid;
+    return Derivation::applyRule(rule, inner, argument->toString(0));
+}
+
+std::wstring OperatorExpression::derivate() {
+    if (Derivation::isUnderivable(toString(0))) return Derivation::s_invalid;
+    IExpression* left = getLeft();
+    IExpression* right = getRight();
+    Derivation::Operands operands;
+    operands.leftDerivative = left->derivate();
+    operands.rightDerivative = right->derivate();
+    if (failed(operands.leftDerivative) || failed(operands.rightDerivative)) return Derivation::s_invalid;
+    operands.left = left->toString(0);
+    operands.right = right->toString(0);
+    operands.leftContainsX = left->containsX();
+    operands.rightContainsX = right->containsX();
+    operands.leftIsOperator = left->isOperator();
+    return Derivation::ofOperator(m_operator, operands);
 }

@@ -1,8 +1,11 @@
 #include "ExpressionText.h"
 
+#include "FunctionExpression.h"
 #include "IExpressionHolder.h"
 #include "NumberText.h"
+#include "OperatorExpression.h"
 #include "PolynomTerm.h"
+#include "ValueExpression.h"
 
 #include <cmath>
 #include <cwchar>
@@ -212,4 +215,54 @@ std::wstring IExpressionHolder::toSimplifiedString() {
     std::wstring text = term ? term->text() : m_node->toString(0);
     ExpressionText::applyEasyTables(text);
     return text;
+}
+
+bool ExpressionText::isCircularName(const std::wstring& name) {
+    for (const wchar_t* hyperbolic : {L"sinh", L"cosh", L"tanh", L"coth"})
+        if (name.rfind(hyperbolic, 0) == 0) return false;
+    for (const wchar_t* circular : {L"sin", L"cos", L"tan", L"cot"})
+        if (name.rfind(circular, 0) == 0) return true;
+    return false;
+}
+
+double ExpressionText::angleAsWritten(double radians) {
+    if (IExpression::s_mode == CalculatorModes::RAD) return radians;
+    // The radians were kept at 10 decimals; 8 decimals of the angle unit
+    // undo that rounding, so "30" degrees comes back as 30.
+    const double angle = IExpression::rad2output(radians);
+    if (!std::isfinite(angle) || std::fabs(angle) > 1e7) return angle;
+    return std::round(angle * 1e8) / 1e8;
+}
+
+// --- Texts of the real-number nodes ---------------------------------------------
+
+std::wstring ValueExpression::toString(int) {
+    std::wstring text = getText();
+    if (text.find(L'.') != std::wstring::npos) {
+        text.erase(text.find_last_not_of(L'0') + 1);
+        if (!text.empty() && text.back() == L'.') text.pop_back();
+    }
+    return text;
+}
+
+std::wstring FunctionExpression::toString(int mode) {
+    IExpression* argument = getArgument();
+    std::wstring text;
+    if (argument && ExpressionText::isCircularName(getName()) && argument->isValue() &&
+        argument->isConstant() && s_mode != CalculatorModes::RAD)
+        text = ExpressionText::numberText(ExpressionText::angleAsWritten(argument->calculateConst()));
+    else if (argument)
+        text = argument->toString(mode);
+    if (getParameterCount() == 2 && getSecondArgument()) text += L"," + getSecondArgument()->toString(mode);
+    return getName() + L"(" + text + L")";
+}
+
+std::wstring OperatorExpression::toString(int mode) {
+    IExpression* left = getLeft();
+    const std::wstring leftText = left->toString(mode);
+    const wchar_t leftOperator = left->isOperator() ? left->getOperator() : L' ';
+    if (m_operator == L'!') return leftOperator == L' ' ? leftText + L"!" : L"(" + leftText + L")!";
+    IExpression* right = getRight();
+    return ExpressionText::joinOperands(m_operator, leftText, leftOperator, right->toString(mode),
+                                        right->isOperator() ? right->getOperator() : L' ');
 }

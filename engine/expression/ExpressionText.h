@@ -36,6 +36,13 @@ public:
     // Index of the ")" closing the "(" at open, or -1 when the text ends first.
     static int closingParenthesis(const std::wstring& text, int open);
 
+    // True for the circular functions, whose constant arguments the parser
+    // converts from the angle unit to radians once.
+    static bool isCircularName(const std::wstring& name);
+    // A constant angle that the parser converted to radians, back in the
+    // angle unit, so that writing and parsing it again gives the same angle.
+    static double angleAsWritten(double radians);
+
     // A number written with 10 decimals, trailing zeros and point removed.
     static std::wstring numberText(double value);
     // A number written as "%f" writes it: six decimals, "." as the point.

@@ -6,6 +6,7 @@
 
 #include "ExpressionText.h"
 #include "NumberText.h"
+#include "OperatorExpression.h"
 
 namespace {
 
@@ -97,4 +98,43 @@ std::wstring PolynomialText::divide(const std::vector<double>& dividend, const s
     for (double& r : rest)
         if (std::fabs(r) <= 1e-12 * size) r = 0.0;
     return termsText(quotient) + L"+(" + termsText(rest) + L")/(" + divisorText + L")";
+}
+
+// --- Polynomial routines of the operator node ------------------------------------
+
+double OperatorExpression::getNumber() {
+    if (m_operator != L'+' && m_operator != L'-') return 0.0;
+    IExpression* left = getLeft();
+    IExpression* right = getRight();
+    const double sign = m_operator == L'-' ? -1.0 : 1.0;
+    if (left->isConstant()) return left->calculateConst();
+    if (right->isConstant()) return sign * right->calculateConst();
+    const double number = left->getNumber();
+    // The right operand's constant is subtracted with it in a difference.
+    return number != 0.0 ? number : sign * right->getNumber();
+}
+
+double OperatorExpression::getXHoch(int n) {
+    return PolynomialText::coefficientOf(toString(0), n);
+}
+
+namespace {
+// Coefficients of degrees 0 to 99. Operator nodes read their own; a single
+// value or call (a divisor such as "x") is read from its text the same way.
+std::vector<double> coefficientsOf(IExpression* node) {
+    std::vector<double> coefficients(PolynomialText::s_max_degree + 1, 0.0);
+    const bool isOperator = node->isOperator();
+    const std::wstring text = isOperator ? std::wstring() : node->toString(0);
+    coefficients[0] = isOperator ? node->getNumber() : node->isConstant() ? node->calculateConst() : 0.0;
+    for (int k = 1; k <= PolynomialText::s_max_degree; ++k)
+        coefficients[static_cast<std::size_t>(k)] =
+            isOperator ? node->getXHoch(k) : PolynomialText::coefficientOf(text, k);
+    return coefficients;
+}
+} // namespace
+
+std::wstring OperatorExpression::polynomdivision(IExpression* divisor) {
+    if (!divisor) return std::wstring();
+    return PolynomialText::divide(coefficientsOf(this), coefficientsOf(divisor), toString(0),
+                                  divisor->toString(0));
 }
