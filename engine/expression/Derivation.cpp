@@ -163,15 +163,19 @@ std::wstring FunctionExpression::derivate() {
 }
 
 std::wstring OperatorExpression::derivate() {
-    if (Derivation::isUnderivable(toString(0))) return Derivation::s_invalid;
+    if (m_operator == L'!') return Derivation::s_invalid;
     IExpression* left = getLeft();
     IExpression* right = getRight();
     Derivation::Operands operands;
+    // The node's text is its operands' texts joined, so they tell whether it
+    // names something without a derivative.
+    operands.left = left->toString(0);
+    operands.right = right->toString(0);
+    if (Derivation::isUnderivable(operands.left) || Derivation::isUnderivable(operands.right))
+        return Derivation::s_invalid;
     operands.leftDerivative = left->derivate();
     operands.rightDerivative = right->derivate();
     if (failed(operands.leftDerivative) || failed(operands.rightDerivative)) return Derivation::s_invalid;
-    operands.left = left->toString(0);
-    operands.right = right->toString(0);
     operands.leftContainsX = left->containsX();
     operands.rightContainsX = right->containsX();
     operands.leftIsOperator = left->isOperator();
