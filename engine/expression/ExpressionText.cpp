@@ -143,8 +143,14 @@ wchar_t ExpressionText::topLevelOperator(const std::wstring& text) {
 }
 
 void ExpressionText::applyEasyTables(std::wstring& text) {
-    for (int i = 0; i < s_easy_functions_x_size; ++i)
-        replaceAll(text, s_easy_functions_x[i].pattern, s_easy_functions_x[i].replacement);
+    for (int i = 0; i < s_easy_functions_x_size; ++i) {
+        // A sign or a parenthesis right after "/" or "^" opens the divisor or
+        // the exponent: "y/-1*x" is (y/-1)*x, and "y/-x" would divide by -x.
+        const wchar_t first = s_easy_functions_x[i].pattern[0];
+        const bool opensOperand = first == L'-' || first == L'+' || first == L'(';
+        replaceAll(text, s_easy_functions_x[i].pattern, s_easy_functions_x[i].replacement,
+                   opensOperand ? L"/^" : nullptr);
+    }
 
     for (int i = 0; i < s_easy_expressions_x_size; ++i) {
         const std::wstring pattern = s_easy_expressions_x[i].pattern;
@@ -168,22 +174,25 @@ void ExpressionText::applyEasyTables(std::wstring& text) {
 }
 
 bool ExpressionText::replaceAll(std::wstring& text, const std::wstring& pattern,
-                                const std::wstring& replacement) {
+                                const std::wstring& replacement, const wchar_t* notAfter) {
     if (pattern.empty()) return false;
     std::size_t found = text.find(pattern);
     if (found == std::wstring::npos) return false;
     std::wstring result;
     result.reserve(text.size());
     std::size_t from = 0;
+    bool replaced = false;
     while (found != std::wstring::npos) {
+        const bool kept = notAfter && found > 0 && std::wcschr(notAfter, text[found - 1]);
         result.append(text, from, found - from);
-        result += replacement;
+        result += kept ? pattern : replacement;
+        replaced = replaced || !kept;
         from = found + pattern.size();
         found = text.find(pattern, from);
     }
     result.append(text, from, std::wstring::npos);
     text.swap(result);
-    return true;
+    return replaced;
 }
 
 int ExpressionText::closingParenthesis(const std::wstring& text, int open) {

@@ -29,9 +29,11 @@ public:
     // Applies both cosmetic tables, in order, to a simplified text.
     static void applyEasyTables(std::wstring& text);
 
-    // Replaces every occurrence of pattern, left to right, without overlaps.
+    // Replaces every occurrence of pattern, left to right, without overlaps,
+    // except occurrences directly after one of the characters of notAfter.
     // Returns whether anything was replaced.
-    static bool replaceAll(std::wstring& text, const std::wstring& pattern, const std::wstring& replacement);
+    static bool replaceAll(std::wstring& text, const std::wstring& pattern, const std::wstring& replacement,
+                           const wchar_t* notAfter = nullptr);
 
     // Index of the ")" closing the "(" at open, or -1 when the text ends first.
     static int closingParenthesis(const std::wstring& text, int open);

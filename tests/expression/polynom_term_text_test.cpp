@@ -72,6 +72,9 @@ const Rewrite s_easy[] = {
     {L"2^(tan(x))", L"2^tan(x)"},
     {L"2*(sin(x)+1)", L"2*(sin(x)+1)"},
     {L"2*(sin(x", L"2*(sin(x"},
+    // Signs and parentheses that open a divisor or an exponent stay.
+    {L"y/-1*x+y^-1*x-1*x", L"y/-1x+y^-1x-x"},
+    {L"y^(e^x)+2*(e^x)", L"y^(e^x)+2*e^x"},
 };
 INSTANTIATE_TEST_SUITE_P(Tables, EasyTables, ::testing::ValuesIn(s_easy));
 
