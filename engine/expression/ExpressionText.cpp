@@ -146,10 +146,12 @@ void ExpressionText::applyEasyTables(std::wstring& text) {
     for (int i = 0; i < s_easy_functions_x_size; ++i) {
         // A sign or a parenthesis right after "/" or "^" opens the divisor or
         // the exponent: "y/-1*x" is (y/-1)*x, and "y/-x" would divide by -x.
+        // A parenthesis after a name is a call's: "cos(e^x)" keeps it.
         const wchar_t first = s_easy_functions_x[i].pattern[0];
-        const bool opensOperand = first == L'-' || first == L'+' || first == L'(';
-        replaceAll(text, s_easy_functions_x[i].pattern, s_easy_functions_x[i].replacement,
-                   opensOperand ? L"/^" : nullptr);
+        const wchar_t* notAfter = first == L'('                    ? L"/^abcdefghijklmnopqrstuvwxyz"
+                                  : first == L'-' || first == L'+' ? L"/^"
+                                                                   : nullptr;
+        replaceAll(text, s_easy_functions_x[i].pattern, s_easy_functions_x[i].replacement, notAfter);
     }
 
     for (int i = 0; i < s_easy_expressions_x_size; ++i) {

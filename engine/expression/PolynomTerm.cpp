@@ -26,6 +26,10 @@ bool isWhole(double value) {
     return std::isfinite(value) && std::floor(value) == value;
 }
 
+bool isEven(double value) {
+    return isWhole(value / 2.0);
+}
+
 double textToNumber(const std::wstring& text) {
     return NumberText::toDouble(text);
 }
@@ -305,7 +309,10 @@ bool PolynomTerm::canScale() const {
         return std::all_of(m_summands.begin(), m_summands.end(),
                            [](const std::unique_ptr<PolynomTerm>& s) { return s->canScale(); });
     case COMPOUND:
-        return m_operator != L'^' && (m_left->canScale() || m_right->canScale());
+        // A zero denominator cannot carry a sign: y/-0 would be written y/0.
+        return m_operator != L'^' &&
+               (m_left->canScale() ||
+                (m_right->canScale() && !(m_operator == L'/' && m_right->isZeroSummand())));
     default:
         return false;
     }
@@ -441,7 +448,9 @@ bool PolynomTerm::power(const PolynomTerm& u) {
         return power(copy);
     }
     if (u.isNumber() && u.m_value == 1.0) return true;
-    if (hasNumericExponent() && u.isNumber()) {
+    // (x^e)^n is x^(e*n) except where an even power loses the sign of x and
+    // a fractional n would bring it back: (x^2)^0.5 is |x|, not x.
+    if (hasNumericExponent() && u.isNumber() && !(isEven(exponentValue()) && !isWhole(u.m_value))) {
         const double exponent = exponentValue() * u.m_value;
         const double coefficient = std::pow(m_value, u.m_value);
         if (!std::isfinite(exponent) || !std::isfinite(coefficient)) return false;

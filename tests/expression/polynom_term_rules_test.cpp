@@ -71,6 +71,12 @@ INSTANTIATE_TEST_SUITE_P(Products, TermText, ::testing::ValuesIn(s_products));
 const TermCase s_powers[] = {
     {L"x^1", L"x"},
     {L"x^2^3", L"x^6"},
+    {L"x^3^(1/3)", L"(x^3)^(1/3)"},
+    {L"x^0.5^2", L"x"},
+    {L"x^3^0.5", L"x^1.5"},
+    // An even power does not give its sign back: (x^2)^0.5 is |x|.
+    {L"x^2^0.5", L"(x^2)^0.5"},
+    {L"(x*x)^1.5", L"(x^2)^1.5"},
     {L"(2*x)^2", L"4*x^2"},
     {L"x^0.5", L"x^0.5"},
     {L"x^0", L"1"},
@@ -175,6 +181,9 @@ TEST(PolynomTerm, ScalingAQuotientThroughItsDenominatorKeepsItsValue) {
     auto quotient = polynom_test::build(L"y/(2*x)");
     ASSERT_TRUE(quotient->scale(4.0));
     EXPECT_EQ(quotient->text(), L"y/(0.5*x)");
+    // A zero denominator has no sign to take the factor.
+    EXPECT_FALSE(polynom_test::build(L"y/0")->scale(-1.0));
+    EXPECT_EQ(polynom_test::build(L"1-y/0")->text(), L"1-1*y/0");
 }
 
 TEST(PolynomTerm, CopiesAreIndependent) {

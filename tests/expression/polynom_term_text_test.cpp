@@ -74,7 +74,7 @@ const Rewrite s_easy[] = {
     {L"2*(sin(x", L"2*(sin(x"},
     // Signs and parentheses that open a divisor or an exponent stay.
     {L"y/-1*x+y^-1*x-1*x", L"y/-1x+y^-1x-x"},
-    {L"y^(e^x)+2*(e^x)", L"y^(e^x)+2*e^x"},
+    {L"y^(e^x)+2*(e^x)+cos(e^x)", L"y^(e^x)+2*e^x+cos(e^x)"},
 };
 INSTANTIATE_TEST_SUITE_P(Tables, EasyTables, ::testing::ValuesIn(s_easy));
 
