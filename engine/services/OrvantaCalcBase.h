@@ -1,11 +1,15 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "CalculatorModes.h"
 #include "IExpression.h"
+#include "Integral.h"
+#include "Metric.h"
 
 // The engine facade: one object per process, reached by the expression engine
 // through IExpression::s_calculator.
@@ -30,8 +34,36 @@ public:
     const std::wstring& getConstKey(int slot) const;
     const std::wstring& getConstVal(int slot) const;
 
+    // Stored equations: name, equation with one "=", parameter names separated
+    // by ";", parameter values.
+    void setEquation(int slot, const std::wstring& name, const std::wstring& equation,
+                     const std::wstring& params, const std::wstring& values);
+    const std::wstring& getEquationName(int slot) const;
+    const std::wstring& getEquation(int slot) const;
+    const std::wstring& getEquationParams(int slot) const;
+    const std::wstring& getEquationValues(int slot) const;
+
     int getConstSize() const { return 2 * CONSTANT_SLOTS; }
+    int getEquationSize() const { return 4 * EQUATION_SLOTS; }
     int getFunctionSize() const { return FUNCTION_SLOTS; }
+
+    // --- Modes ---
+    void setMode(CalculatorModes::MODE mode);
+    void setComplexTyp(CalculatorModes::COMLEXRESULT type) { m_complex_result = type; }
+    void setComputerTyp(CalculatorModes::COMPUTERRESULT type) { m_computer_result = type; }
+    void setComputerMode(CalculatorModes::COMPMODE mode) { m_computer_mode = mode; }
+
+    // --- The plain calculator modes ---
+    bool calculateNormal(std::wstring& input, double& result);
+    bool calculateNormal(std::wstring& input, std::wstring& result);
+    bool calculateComplex(std::wstring& input, Complex& result);
+    bool calculateComputer(std::wstring& input, std::wstring& result);
+    bool calculateExpertMode(const std::wstring& line, std::wstring& result);
+    bool isValid(double value);
+
+    // --- Validation of an input line ---
+    bool proove(std::wstring& input);
+    bool proove_computer(std::wstring& input);
 
     // Error reporting (ErrorReporting.cpp). A public operation that fails returns
     // false and leaves a ready-to-show text in m_error; a later success does not
@@ -69,7 +101,115 @@ public:
     static void setMessageBoxHandler(MessageBoxHandler handler);
     static void showMessageBox(const std::wstring& text, MessageIcon icon = MessageIcon::None);
 
+    // The same slots by entry of the settings tables below: entry i of
+    // s_const (0..27), s_equation (0..39) or s_myfunctions (0..55) is the text
+    // stored under that value name, so settings code can walk the tables.
+    const std::wstring& getConstText(int entry) const;
+    void setConstText(int entry, const std::wstring& text);
+    const std::wstring& getEquationText(int entry) const;
+    void setEquationText(int entry, const std::wstring& text);
+    const std::wstring& getFunctionText(int entry) const;
+    void setFunctionText(int entry, const std::wstring& text);
+
+    // Settings value names with their default texts, as flat lists of string
+    // pointers: entry i has its name at 2i and its default at 2i+1.
+    static const wchar_t* const s_const[];
+    static const int s_const_size; // 56 pointers, 28 entries
+    static const wchar_t* const s_equation[];
+    static const int s_equation_size; // 80 pointers, 40 entries
+    static const wchar_t* const s_myfunctions[];
+    static const int s_myfunctions_size; // 112 pointers, 56 entries
+
+    // --- Data folder ---
+    // The folder of "metrics.dat", "base.dat" and "integrals.txt"; empty means
+    // the current folder. The caller decides (see DataFolder::resolveDefault).
+    void setDataFolder(const std::filesystem::path& folder);
+    const std::filesystem::path& getDataFolder() const { return m_data_folder; }
+    std::filesystem::path dataFile(const char* name) const;
+    // Creates the data folder when missing and puts the shipped integral table
+    // there when it has none; false if the folder cannot be created.
+    bool prepareDataFolder();
+    // Writes the shipped "integrals.txt" into the data folder unless one is
+    // there; true if the folder holds one afterwards.
+    bool installIntegrals();
+
+    static constexpr const char* METRICS_FILE = "metrics.dat";
+    static constexpr const char* BASE_FILE = "base.dat";
+    static constexpr const char* INTEGRALS_FILE = "integrals.txt";
+
+    // --- Unit converter ---
+    // Editing operations show their refusals and store failures in a message
+    // box and leave the same text as last error; they return true when the
+    // change was made and both files were stored.
+    void initConverter();
+    void loadMetrics();
+    bool storeMetrics();
+    bool resetMetrics();
+    bool addMetricKind(const std::wstring& group, const std::wstring& baseUnit);
+    bool deleteMetricKind(const std::wstring& group);
+    bool addMetric(const std::wstring& name, const std::wstring& group, double factor);
+    bool deleteMetric(const std::wstring& name);
+    int getGroupSize() const { return static_cast<int>(m_groups.size()); }
+    std::wstring getGroup(int index) const;
+    std::wstring getGroupBase(int kind) const;
+    int getMetricSize() const { return static_cast<int>(m_metrics.size()); }
+    Metric getMetric(int index) const;
+    bool proove_converter(std::wstring& value, std::wstring& from, std::wstring& to, double& fromFactor,
+                          double& toFactor);
+    bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+
+    // The built-in groups (index 0 is the pseudo-group of all units) and units.
+    static const wchar_t* const s_convertergroups[];
+    static const wchar_t* const s_convertergroups_ger[];
+    static const int s_convertergroups_size;
+    static const MetricDefault s_metrics[];
+    static const int s_metrics_size;
+
+    // Loading keeps at most this many groups and reads at most this much of a
+    // unit file; anything beyond is dropped like a malformed record.
+    static constexpr int MAX_GROUPS = 1000;
+    static constexpr std::size_t MAX_METRIC_FILE_BYTES = 4 << 20;
+
+    // --- Integral table ---
+    void loadIntegrals();
+    int getIntegralSize();
+    Integral getIntegral(int index);
+    int getIntegralGroupSize();
+    std::wstring getIntegralGroup(int number);
+
+    static constexpr std::size_t MAX_INTEGRAL_FILE_BYTES = 4 << 20;
+    static constexpr int MAX_INTEGRAL_GROUP = 10000;
+
 protected:
+    double calculateValue(std::wstring& input);
+    Complex calculateValueComplex(std::wstring& input);
+    void replaceEHoch(std::wstring& input);
+    void setValue(double value, std::wstring& text, int a, int b);
+
+    bool proove_len(std::wstring& input);
+    bool proove_beginning(std::wstring& input);
+    bool proove_beginning_computer(std::wstring& input);
+    bool proove_end(std::wstring& input);
+    bool proove_end_computer(std::wstring& input);
+    bool proove_parenthesis(std::wstring& input);
+    bool proove_patterns(std::wstring& input);
+    bool proove_patterns_computer(std::wstring& input);
+    bool proove_pattern_pre(std::wstring& input, const std::wstring& set, wchar_t ch);
+    bool proove_pattern_post(std::wstring& input, const std::wstring& set, wchar_t ch);
+    bool proove_pattern(std::wstring& input, const std::wstring& pattern);
+    bool proove_pattern(std::wstring& input, const std::wstring& pattern, const std::wstring& shown);
+    void proovePreconditions(std::wstring& input);
+
+    static Complex s_erg; // last complex result
+
+    CalculatorModes::COMLEXRESULT m_complex_result = CalculatorModes::RECTANGULAR;
+    CalculatorModes::COMPUTERRESULT m_computer_result = CalculatorModes::RESULT_HEX;
+    CalculatorModes::COMPMODE m_computer_mode = CalculatorModes::COMP_HEX;
+
+    // Reads the value of parameter name from a list like 'a:=1; b:=2' and
+    // evaluates it; false when the parameter is missing or has no value.
+    bool calculateParam(const std::wstring& list, const std::wstring& name, double& value);
+
     std::array<std::wstring, FUNCTION_SLOTS> m_function_captions;
     std::array<std::wstring, FUNCTION_SLOTS> m_function_formulas;
     std::array<std::wstring, CONSTANT_SLOTS> m_const_names;
@@ -78,4 +218,22 @@ protected:
     std::array<std::wstring, EQUATION_SLOTS> m_equations;
     std::array<std::wstring, EQUATION_SLOTS> m_equation_params;
     std::array<std::wstring, EQUATION_SLOTS> m_equation_values;
+
+    std::vector<Metric> m_metrics;
+    std::vector<std::wstring> m_groups;
+    std::vector<Integral> m_integrals;
+    std::filesystem::path m_data_folder;
+
+private:
+    bool failWith(unsigned int messageId);
+    bool prooveAllPatterns(std::wstring& input, bool computer);
+    bool proove_imaginary(std::wstring& input);
+    void applyComputerMode();
+    std::wstring computerResultText(std::uint64_t value) const;
+
+    bool storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
+    bool commitMetrics(std::vector<Metric> metrics, std::vector<std::wstring> groups);
+    bool refuse(const std::wstring& text, MessageIcon icon);
+    int findGroup(const std::wstring& group) const;
+    int findMetric(const std::wstring& name) const;
 };
