@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "CalculatorModes.h"
+#include "Complex.h"
 #include "IExpression.h"
 #include "Integral.h"
 #include "Metric.h"
+#include "MatrixContent.h"
 
 // The engine facade: one object per process, reached by the expression engine
 // through IExpression::s_calculator.
@@ -179,6 +181,24 @@ public:
 
     static constexpr std::size_t MAX_INTEGRAL_FILE_BYTES = 4 << 20;
     static constexpr int MAX_INTEGRAL_GROUP = 10000;
+    // Statistics (Statistics.cpp). values: items separated by ";", each a number
+    // or an expression; for XY and the regressions x1;y1;x2;y2;... The
+    // regression writes the fitted formula and the quality figures (R², cov, r);
+    // its second argument is not read.
+    bool calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& reserved,
+                                      std::wstring& fitted, std::wstring& quality, std::wstring& values);
+
+    // Matrix operations (Matrix*.cpp): checks the operands, evaluates every
+    // cell (as a real or a complex number), computes and writes the result
+    // cells; format1 and format2 are the number form of real results.
+    bool calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                         CalculatorModes::MATRIXOPERATION op, int format1, int format2, bool real,
+                         bool rectangular);
+    // Largest order the determinant and the inverse expand; larger ones fail
+    // with "Not enough memory..." (the expansion keeps 2^n minors).
+    static constexpr int MAX_EXPANSION_ORDER = 16;
 
 protected:
     double calculateValue(std::wstring& input);
@@ -209,6 +229,28 @@ protected:
     // Reads the value of parameter name from a list like 'a:=1; b:=2' and
     // evaluates it; false when the parameter is missing or has no value.
     bool calculateParam(const std::wstring& list, const std::wstring& name, double& value);
+    // The values of a statistic; an item that is no number raises 1036.
+    std::vector<double> readStatisticValues(const std::wstring& values);
+
+    // Matrix checks and computations (Matrix*.cpp). The kernels work on
+    // row-major arrays and size their output themselves.
+    bool prooveMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                      CalculatorModes::MATRIXOPERATION op);
+    bool prooveMatrix(MatrixContent& m);
+    bool calculateMatrixReal(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                             CalculatorModes::MATRIXOPERATION op, int format1, int format2);
+    bool calculateMatrixComplex(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                                CalculatorModes::MATRIXOPERATION op, bool rectangular);
+    static void calculateGauss(std::vector<double>& out, const std::vector<double>& in, int rows, int cols,
+                               CalculatorModes::MATRIXOPERATION op);
+    static void calculateInverse(std::vector<double>& out, const std::vector<double>& in, int n);
+    static void calculateInverse(std::vector<Complex>& out, const std::vector<Complex>& in, int n);
+    static double calculateDeterminante(const std::vector<double>& in, int n);
+    static Complex calculateDeterminante(const std::vector<Complex>& in, int n);
+    static void calculateComplexConjugate(std::vector<Complex>& out, const std::vector<Complex>& in, int rows,
+                                          int cols);
+    static void calculateComplexAdjugate(std::vector<Complex>& out, const std::vector<Complex>& in, int rows,
+                                         int cols);
 
     std::array<std::wstring, FUNCTION_SLOTS> m_function_captions;
     std::array<std::wstring, FUNCTION_SLOTS> m_function_formulas;
