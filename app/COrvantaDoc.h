@@ -87,6 +87,16 @@ public:
     bool calculateComputer(std::wstring& input, std::wstring& result);
     // Whether text is a well-formed function of one of the plot types.
     bool checkFunction(const std::wstring& text, std::wstring& message);
+    // Statistics over x values or x/y pairs; on failure the result is the
+    // message.
+    bool calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values);
+    // On failure the quality text is the message and the fitted text empty.
+    bool calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& fitted,
+                                      std::wstring& quality, std::wstring& values);
+    // In the number form of the settings; a failure is shown in a message box.
+    bool calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                         CalculatorModes::MATRIXOPERATION op, bool real);
     // On failure the result is the message.
     bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
 
@@ -131,9 +141,6 @@ private:
     void writeOption(const wchar_t* name, int value);
 
     EngineAdapter& adapter(); // with the document's settings handed over
-    // Prepares the engine with raise errors on, runs call on it and leaves
-    // the engine's message in failureText when it fails.
-    template <class Call> bool run(std::wstring& failureText, Call call);
 
     SettingsStore& m_store;
     std::unique_ptr<OrvantaCalcBase> m_engine;

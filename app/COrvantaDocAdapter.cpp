@@ -2,8 +2,11 @@
 // the engine, calls one entry point and turns a failure into text. The
 // preparation and the calculations the command-line calculator also offers
 // come from the shared EngineAdapter, so both behave alike.
+#include <QApplication>
+
 #include "COrvantaDoc.h"
 #include "ParameterPrompt.h"
+#include "Platform.h"
 
 EngineAdapter& COrvantaDoc::adapter() {
     CalculatorSettings& s = m_adapter->settings();
@@ -36,16 +39,33 @@ bool COrvantaDoc::checkFunction(const std::wstring& text, std::wstring& message)
     return adapter().checkFunction(text, message);
 }
 
-template <class Call> bool COrvantaDoc::run(std::wstring& failureText, Call call) {
-    adapter().prepare(true);
-    const bool ok = call(*m_engine);
-    if (!ok) failureText = OrvantaCalcBase::getLastError();
+bool COrvantaDoc::calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values) {
+    return adapter().calculateStatisticX(formula, result, values);
+}
+
+bool COrvantaDoc::calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values) {
+    return adapter().calculateStatisticXY(formula, result, values);
+}
+
+bool COrvantaDoc::calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& fitted,
+                                               std::wstring& quality, std::wstring& values) {
+    return adapter().calculateStatisticRegression(type, fitted, quality, values);
+}
+
+// A matrix has no result line to hold a message: it appears in a box.
+bool COrvantaDoc::calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                                  CalculatorModes::MATRIXOPERATION op, bool real) {
+    std::wstring message;
+    const bool ok = adapter().calculateMatrix(result, a, b, op, real, message);
+    if (!ok)
+        Platform::messageBox().show(QApplication::activeWindow(), message, L"Orvanta", MessageIcon::None,
+                                    MessageButtons::Ok);
     return ok;
 }
 
 bool COrvantaDoc::calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to,
                                      std::wstring& result) {
-    return run(result, [&](OrvantaCalcBase& e) { return e.calculateConverter(value, from, to, result); });
+    return adapter().calculateConverter(value, from, to, result);
 }
 
 // ---- Pass-through operations: no settings are involved ----

@@ -151,3 +151,42 @@ TEST_F(DocumentAdapterTest, TheConverterAndTheIntegralTableAreReady) {
     EXPECT_GT(doc().getIntegralSize(), 0) << "the first start installs the shipped table";
     EXPECT_FALSE(doc().getIntegralGroup(1).empty());
 }
+
+TEST_F(DocumentAdapterTest, StatisticsLeaveTheirFailureInTheResult) {
+    std::wstring formula = L"meanx()", values = L"2;4;6", result = L"before";
+    EXPECT_TRUE(doc().calculateStatisticX(formula, result, values));
+    EXPECT_EQ(result, L"4");
+
+    formula = L"meanx()", values = L"1;;3", result = L"before";
+    EXPECT_FALSE(doc().calculateStatisticX(formula, result, values));
+    EXPECT_EQ(result, engineText(40128));
+
+    formula = L"sumxy()", values = L"1;2;2;4;3;6", result = L"before";
+    EXPECT_TRUE(doc().calculateStatisticXY(formula, result, values));
+    EXPECT_EQ(result, L"28");
+
+    formula = L"meany()", values = L"1;2;;4", result = L"before";
+    EXPECT_FALSE(doc().calculateStatisticXY(formula, result, values));
+    EXPECT_EQ(result, engineText(40128));
+
+    std::wstring fitted = L"old", quality = L"old";
+    values = L"1;2;;4";
+    EXPECT_FALSE(doc().calculateStatisticRegression(CalculatorModes::REG_LINEAR, fitted, quality, values));
+    EXPECT_EQ(fitted, L"") << "the fitted text is emptied";
+    EXPECT_EQ(quality, engineText(40128)) << "the quality text carries the message";
+}
+
+TEST_F(DocumentAdapterTest, AMatrixFailureIsShownInAMessageBox) {
+    MatrixContent result, b;
+    MatrixContent a(2, 3, {L"1", L"2", L"3", L"4", L"5", L"6"});
+    EXPECT_FALSE(doc().calculateMatrix(result, a, b, CalculatorModes::MAT_DET, true));
+    ASSERT_EQ(m_platform.messageBox.shown().size(), 1u);
+    EXPECT_EQ(m_platform.messageBox.shown()[0].text, engineText(40112));
+    EXPECT_EQ(m_platform.messageBox.shown()[0].icon, MessageIcon::None);
+    m_platform.messageBox.clear();
+
+    MatrixContent square(2, 2, {L"1", L"2", L"3", L"4"});
+    ASSERT_TRUE(doc().calculateMatrix(result, square, b, CalculatorModes::MAT_DET, true));
+    EXPECT_EQ(result.cells, std::vector<std::wstring>{L"-2"});
+    EXPECT_TRUE(m_platform.messageBox.shown().empty());
+}
