@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -116,6 +117,12 @@ QBoxLayout* CLodrinDialog::createOkCancel(bool images, Qt::Orientation orientati
     layout->addWidget(cancel);
     if (orientation == Qt::Vertical) layout->addStretch();
     return layout;
+}
+
+QLabel* CLodrinDialog::createPrompt(const QString& text) {
+    auto* prompt = LodrinUi::withId(new QLabel(text, this), LodrinId::PROMPT);
+    prompt->setWordWrap(true);
+    return prompt;
 }
 
 void CLodrinDialog::showEvent(QShowEvent* event) {

@@ -1,0 +1,110 @@
+#include <functional>
+#include <memory>
+
+#include "CDlgAddMetric.h"
+#include "CDlgAddMetricKind.h"
+#include "CDlgConstants.h"
+#include "CDlgDelMetric.h"
+#include "CDlgDelMetricKind.h"
+#include "CDlgHistory.h"
+#include "CDlgItemSelection.h"
+#include "CDlgLoadEquation.h"
+#include "CDlgMyFunctions.h"
+#include "CDlgNewFunction.h"
+#include "CDlgParameters.h"
+#include "CDlgRegressionModel.h"
+#include "CDlgSelect.h"
+#include "CDlgStatisticOptions.h"
+#include "CDlgStoreEquation.h"
+#include "CDlgXPos.h"
+#include "DialogTest.h"
+
+// The dialogs must stay usable on the smallest device screen, in both
+// languages and with long entries in their lists.
+TEST_F(DialogTest, DialogsFitTheSmallestScreen) {
+    constexpr int WIDTH = 240;
+    constexpr int HEIGHT = 320;
+    const std::wstring longText(120, L'W');
+    const std::pair<const char*, std::function<std::unique_ptr<CLodrinDialog>()>> dialogs[] = {
+        {"select",
+         [&] {
+             auto d = std::make_unique<CDlgSelect>(nullptr);
+             d->m_expressions = {longText};
+             d->m_constants = {longText};
+             return d;
+         }},
+        {"constants",
+         [&] {
+             auto d = std::make_unique<CDlgConstants>(nullptr);
+             d->m_keys = {longText};
+             d->m_values = {longText};
+             return d;
+         }},
+        {"my functions",
+         [&] {
+             auto d = std::make_unique<CDlgMyFunctions>(nullptr);
+             d->m_descriptions = {L"abcd"};
+             d->m_expressions = {longText};
+             return d;
+         }},
+        {"history",
+         [&] {
+             auto d = std::make_unique<CDlgHistory>(nullptr);
+             d->m_items = {longText};
+             return d;
+         }},
+        {"load equation",
+         [&] {
+             auto d = std::make_unique<CDlgLoadEquation>(nullptr);
+             d->m_names = {longText};
+             d->m_equations = {longText};
+             d->m_selected = 0;
+             return d;
+         }},
+        {"store equation",
+         [&] {
+             auto d = std::make_unique<CDlgStoreEquation>(nullptr);
+             d->m_names = {longText};
+             d->m_equation = longText;
+             return d;
+         }},
+        {"parameters", [] { return std::make_unique<CDlgParameters>(nullptr); }},
+        {"new function", [] { return std::make_unique<CDlgNewFunction>(nullptr); }},
+        {"add metric",
+         [&] {
+             auto d = std::make_unique<CDlgAddMetric>(nullptr);
+             d->m_kinds = {longText};
+             d->m_bases = {L"meter"};
+             return d;
+         }},
+        {"add kind", [] { return std::make_unique<CDlgAddMetricKind>(nullptr); }},
+        {"delete metric",
+         [&] {
+             auto d = std::make_unique<CDlgDelMetric>(nullptr);
+             d->m_items = {longText};
+             return d;
+         }},
+        {"delete kind", [] { return std::make_unique<CDlgDelMetricKind>(nullptr); }},
+        {"statistics", [] { return std::make_unique<CDlgStatisticOptions>(nullptr); }},
+        {"regression", [] { return std::make_unique<CDlgRegressionModel>(nullptr); }},
+        {"x position", [] { return std::make_unique<CDlgXPos>(nullptr); }},
+        {"item selection",
+         [&] {
+             auto d = std::make_unique<CDlgItemSelection>(LodrinStarter::loadString(42296),
+                                                          LodrinStarter::loadString(42296), nullptr);
+             d->m_items = {longText};
+             return d;
+         }},
+    };
+    for (int language : {0, 1}) {
+        LodrinStarter::setLanguage(language);
+        for (const auto& [name, create] : dialogs) {
+            SCOPED_TRACE(testing::Message() << name << " language " << language);
+            std::unique_ptr<CLodrinDialog> dialog = create();
+            dialog->show();
+            const QSize needed = dialog->minimumSizeHint();
+            EXPECT_LE(needed.width(), WIDTH);
+            EXPECT_LE(needed.height(), HEIGHT);
+        }
+    }
+}
