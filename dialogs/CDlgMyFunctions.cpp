@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "LodrinIds.h"
 #include "Platform.h"
@@ -82,7 +83,9 @@ CDlgMyFunctions::CDlgMyFunctions(QWidget* parent) : CLodrinDialog(parent) {
     connect(slotList, &QComboBox::currentIndexChanged, this, &CDlgMyFunctions::showSlot);
     connect(copy, &QPushButton::clicked, this,
             [this] { control<QLineEdit>(LodrinId::FUNC_EXPRESSION)->setText(LodrinUi::qs(m_input)); });
-    connect(variables, &QComboBox::currentIndexChanged, this, &CDlgMyFunctions::putTemplate);
+    // Only a choice of the user puts a template, also when it is the entry
+    // already shown.
+    connect(variables, &QComboBox::activated, this, &CDlgMyFunctions::putTemplate);
 }
 
 unsigned CDlgMyFunctions::checkExpression(const std::wstring& expression) {
@@ -102,6 +105,16 @@ unsigned CDlgMyFunctions::checkExpression(const std::wstring& expression) {
             if (isDigit(expression[i])) return LodrinText::FUNCTION_NAME_DIGITS;
     }
     return 0;
+}
+
+int CDlgMyFunctions::variableCount(const std::wstring& expression) {
+    const std::size_t open = expression.find(L'(');
+    const std::size_t close = expression.find(L")=");
+    if (open == std::wstring::npos || close == std::wstring::npos || close < open) return -1;
+    const std::wstring variables = expression.substr(open + 1, close - open - 1);
+    if (variables.empty()) return 0;
+    const auto count = static_cast<int>(std::count(variables.begin(), variables.end(), L',')) + 1;
+    return count < static_cast<int>(std::size(TEMPLATES)) ? count : -1;
 }
 
 std::wstring CDlgMyFunctions::slotText(int slot) const {
@@ -133,6 +146,9 @@ void CDlgMyFunctions::showSlot(int slot) {
     caption->setText(valid ? LodrinUi::qs(m_descriptions[i]) : QString());
     expression->setEnabled(valid);
     caption->setEnabled(valid);
+    // The variable-count list shows what the slot's function takes.
+    control<QComboBox>(LodrinId::FUNC_VARIABLES)
+        ->setCurrentIndex(valid ? variableCount(m_expressions[i]) : -1);
 }
 
 void CDlgMyFunctions::putTemplate(int variables) {

@@ -26,6 +26,10 @@ public:
     // the user why not. The checks run in a fixed order, first hit wins.
     static unsigned checkExpression(const std::wstring& expression);
 
+    // How many variables a definition "name(a,b)=..." has (the entry of the
+    // variable-count list it matches), -1 for anything else.
+    static int variableCount(const std::wstring& expression);
+
     // The list entry of a slot: "Button 3 Inv. sq: f(x)=x^2".
     std::wstring slotText(int slot) const;
 

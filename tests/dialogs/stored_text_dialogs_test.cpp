@@ -22,6 +22,12 @@ QComboBox* combo(const QWidget& root, int id) {
 QLineEdit* edit(const QWidget& root, int id) {
     return root.findChild<QLineEdit*>(QString::number(id));
 }
+// What a user's pick in a list does: select the entry and report it.
+void choose(const QWidget& root, int id, int index) {
+    QComboBox* list = combo(root, id);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
 QStringList items(const QWidget& root, int id) {
     QStringList out;
     if (QComboBox* list = combo(root, id))
@@ -153,6 +159,16 @@ TEST_F(DialogTest, MyFunctionsChecksTheNameInOrder) {
     }
 }
 
+TEST(MyFunctionsText, VariableCountOfADefinition) {
+    const std::pair<const wchar_t*, int> cases[] = {
+        {L"f()=1", 0},           {L"f(x)=x", 1}, {L"f(x,y)=x", 2}, {L"f(w,x,y,z)=w", 4},
+        {L"f(a,b,c,d,e)=a", -1}, {L"2*x", -1},   {L"", -1},        {L"f)=(x", -1},
+    };
+    for (const auto& [expression, count] : cases)
+        EXPECT_EQ(CDlgMyFunctions::variableCount(expression), count)
+            << QString::fromWCharArray(expression).toStdString();
+}
+
 TEST_F(DialogTest, ShowMyFunctionsStoresTheSelectedSlotOnlyAfterOk) {
     LodrinStarter starter;
     for (int slot = 0; slot < LodrinStarter::FUNCTION_SLOTS; ++slot)
@@ -169,10 +185,13 @@ TEST_F(DialogTest, ShowMyFunctionsStoresTheSelectedSlotOnlyAfterOk) {
         combo(d, FUNC_SLOTS)->setCurrentIndex(5);
         EXPECT_EQ(text(d, FUNC_CAPTION), "k5");
         EXPECT_EQ(text(d, FUNC_EXPRESSION), "ff(x)=x");
+        EXPECT_EQ(text(d, FUNC_VARIABLES), "One Variable") << "what the slot's function takes";
         click(d, FUNC_COPY_INPUT);
         EXPECT_EQ(text(d, FUNC_EXPRESSION), "sin(x)^2");
-        combo(d, FUNC_VARIABLES)->setCurrentIndex(2);
+        choose(d, FUNC_VARIABLES, 2);
         EXPECT_EQ(text(d, FUNC_EXPRESSION), "<name>(x,y)=");
+        choose(d, FUNC_VARIABLES, 2);
+        EXPECT_EQ(text(d, FUNC_EXPRESSION), "<name>(x,y)=") << "the same choice again";
         type(d, FUNC_EXPRESSION, "hyp(x,y)=sqrt(x^2+y^2)");
         type(d, FUNC_CAPTION, "hypot"); // four characters at most
         EXPECT_EQ(text(d, FUNC_CAPTION), "hypo");
@@ -203,7 +222,8 @@ TEST_F(DialogTest, MyFunctionsInGerman) {
     EXPECT_EQ(items(dialog, FUNC_VARIABLES), QStringList({"Keine Variable", "Eine Variable", "Zwei Variablen",
                                                           "Drei Variablen", "Vier Variablen"}));
     EXPECT_EQ(items(dialog, FUNC_SLOTS), QStringList({"Taste 1 Nor. a: a()=1", "Taste 1 Inv. b: b()=2"}));
-    combo(dialog, FUNC_VARIABLES)->setCurrentIndex(4);
+    EXPECT_EQ(text(dialog, FUNC_VARIABLES), "Keine Variable");
+    choose(dialog, FUNC_VARIABLES, 4);
     EXPECT_EQ(text(dialog, FUNC_EXPRESSION), "<name>(w,x,y,z)=");
 }
 
