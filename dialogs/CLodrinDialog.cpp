@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "DataExchange.h"
 #include "LodrinIds.h"
@@ -141,7 +142,13 @@ void CLodrinDialog::place() {
         return;
     }
     adjustSize();
-    resize(size().boundedTo(area.size()));
+    QSize fitted = size().boundedTo(area.size());
+    // Word-wrapped prompts need more lines, so more height, once the width
+    // is cut to the screen's.
+    if (layout() && layout()->hasHeightForWidth())
+        fitted.setHeight(std::min(area.height(),
+                                  std::max(fitted.height(), layout()->totalHeightForWidth(fitted.width()))));
+    resize(fitted);
     QRect frame(QPoint(0, 0), size());
     frame.moveCenter(area.center());
     move(frame.topLeft());

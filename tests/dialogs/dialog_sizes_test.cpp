@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <functional>
 #include <memory>
 
@@ -18,12 +19,38 @@
 #include "CDlgStoreEquation.h"
 #include "CDlgXPos.h"
 #include "DialogTest.h"
+#include "Screen.h"
+
+namespace {
+// A control is cut off when it lies outside the dialog or got less room
+// than it needs (the layout then squeezes it).
+bool cutOff(const QWidget& dialog, const QWidget& w) {
+    if (!dialog.rect().contains(QRect(w.mapTo(&dialog, QPoint(0, 0)), w.size()))) return true;
+    // A wrapped text needs its lines.
+    if (qobject_cast<const QLabel*>(&w) && w.hasHeightForWidth())
+        return w.height() < w.heightForWidth(w.width());
+    // An explicit minimum is what the layout keeps to, else the hint.
+    const QSize hint = w.minimumSizeHint();
+    const int width = w.minimumWidth() > 0 ? w.minimumWidth() : hint.width();
+    const int height = w.minimumHeight() > 0 ? w.minimumHeight() : hint.height();
+    return w.width() < width || w.height() < height;
+}
+
+// The first control that the dialog cuts off, or null.
+const QWidget* clippedControl(const QWidget& dialog) {
+    for (const QWidget* w : dialog.findChildren<QWidget*>())
+        if (w->isVisible() && w->window() == &dialog && cutOff(dialog, *w)) return w;
+    return nullptr;
+}
+} // namespace
 
 // The dialogs must stay usable on the smallest device screen, in both
-// languages and with long entries in their lists.
+// languages and with long entries in their lists: within the screen, and
+// nothing cut off.
 TEST_F(DialogTest, DialogsFitTheSmallestScreen) {
     constexpr int WIDTH = 240;
     constexpr int HEIGHT = 320;
+    ASSERT_TRUE(Screen::setSize(WIDTH, HEIGHT));
     const std::wstring longText(120, L'W');
     const std::pair<const char*, std::function<std::unique_ptr<CLodrinDialog>()>> dialogs[] = {
         {"select",
@@ -100,11 +127,17 @@ TEST_F(DialogTest, DialogsFitTheSmallestScreen) {
         LodrinStarter::setLanguage(language);
         for (const auto& [name, create] : dialogs) {
             SCOPED_TRACE(testing::Message() << name << " language " << language);
-            std::unique_ptr<CLodrinDialog> dialog = create();
-            dialog->show();
-            const QSize needed = dialog->minimumSizeHint();
-            EXPECT_LE(needed.width(), WIDTH);
-            EXPECT_LE(needed.height(), HEIGHT);
+            for (bool fullScreen : {false, true}) {
+                std::unique_ptr<CLodrinDialog> dialog = create();
+                dialog->setFullScreen(fullScreen);
+                dialog->show();
+                EXPECT_LE(dialog->width(), WIDTH);
+                EXPECT_LE(dialog->height(), HEIGHT);
+                if (const QWidget* clipped = clippedControl(*dialog))
+                    ADD_FAILURE() << "cut off: " << clipped->metaObject()->className() << " "
+                                  << clipped->objectName().toStdString();
+            }
         }
     }
+    Screen::setSize(Screen::DEFAULT_WIDTH, Screen::DEFAULT_HEIGHT);
 }
