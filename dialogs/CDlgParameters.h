@@ -4,7 +4,7 @@
 #include "CKeypadDialog.h"
 
 // Asks for the values of the placeholders w, x, y and z that an expression
-// uses. The fields of the others are disabled and come back unchanged; the
+// uses. The fields of the others are disabled and their values stay 0; the
 // keypad types into the field that last had the focus.
 class CDlgParameters : public CKeypadDialog {
     Q_OBJECT
