@@ -16,7 +16,7 @@ bool startsWith(const std::wstring& text, const wchar_t* prefix) {
     return text.find(prefix) == 0;
 }
 
-bool failWith(std::wstring& message, unsigned int id) {
+bool failWithDetail(std::wstring& message, unsigned int id) {
     message = OrvantaCalcBase::loadString(id);
     return false;
 }
@@ -51,21 +51,21 @@ template <class Try> bool sweep(bool inclusive, Try&& tryPoint) {
 bool OrvantaCalcBase::prooveParameterFunction(const std::wstring& f, std::wstring& message) {
     return guarded<Guard::Reporting>([&] {
         using namespace analysis::msg;
-        if (!startsWith(f, L"f(t)=[")) return failWith(message, NOT_VALID);
-        if (f.back() != L']') return failWith(message, END_BRACKET);
+        if (!startsWith(f, L"f(t)=[")) return failWithDetail(message, NOT_VALID);
+        if (f.back() != L']') return failWithDetail(message, END_BRACKET);
         analysis::BracketedParts parts;
         switch (analysis::cutParametric(f, false, parts)) {
         case analysis::MissingMarker::X:
-            return failWith(message, NEED_X);
+            return failWithDetail(message, NEED_X);
         case analysis::MissingMarker::Y:
-            return failWith(message, NEED_Y);
+            return failWithDetail(message, NEED_Y);
         case analysis::MissingMarker::Z:
         case analysis::MissingMarker::T:
-            return failWith(message, NEED_T);
+            return failWithDetail(message, NEED_T);
         case analysis::MissingMarker::None:
             break;
         }
-        if (!parts.hasRange) return failWith(message, PARAMETER_RANGE);
+        if (!parts.hasRange) return failWithDetail(message, PARAMETER_RANGE);
         for (std::wstring* part : {&parts.from, &parts.to, &parts.x, &parts.y}) {
             if (!proove(*part)) return false;
             replaceEHoch(*part);
@@ -79,11 +79,11 @@ bool OrvantaCalcBase::prooveParameterFunction(const std::wstring& f, std::wstrin
 bool OrvantaCalcBase::proovePolarFunction(const std::wstring& f, std::wstring& message) {
     return guarded<Guard::Reporting>([&] {
         using namespace analysis::msg;
-        if (!startsWith(f, analysis::POLAR_PREFIX)) return failWith(message, NOT_VALID);
-        if (f.back() != L']') return failWith(message, END_BRACKET);
+        if (!startsWith(f, analysis::POLAR_PREFIX)) return failWithDetail(message, NOT_VALID);
+        if (f.back() != L']') return failWithDetail(message, END_BRACKET);
         analysis::BracketedParts parts;
-        if (!analysis::cutPolar(f, parts)) return failWith(message, NEED_T);
-        if (!parts.hasRange) return failWith(message, POLAR_RANGE);
+        if (!analysis::cutPolar(f, parts)) return failWithDetail(message, NEED_T);
+        if (!parts.hasRange) return failWithDetail(message, POLAR_RANGE);
         for (std::wstring* part : {&parts.from, &parts.to}) {
             if (!proove(*part)) return false;
             replaceEHoch(*part);
