@@ -9,6 +9,11 @@ CalculatorModes::MODE IExpression::s_mode = CalculatorModes::RAD;
 OrvantaCalcBase* IExpression::s_calculator = nullptr;
 IExpression::COMPMODE IExpression::s_compmode = IExpression::COMP_HEX;
 
+// Parsing, evaluating and destroying a tree recurse about once per level; this
+// many levels leave the stack far from its end even under the sanitizers and
+// on a worker thread, and cover every formula a user writes by hand.
+const int IExpression::s_max_depth = 256;
+
 // A node of one family asked for a value of another family is an internal error.
 double IExpression::getXHoch(int) { return 0.0; }
 double IExpression::calculate(double, double) { raiseEngineError(ErrorCode::INTERNAL); }

@@ -81,7 +81,8 @@ public:
     static CalculatorModes::MODE s_mode;
     static OrvantaCalcBase* s_calculator;
 
-    // Deepest parenthesis nesting the parsers accept; deeper text raises 1007.
+    // Deepest recursion the parsers accept (a level per parenthesis pair, call
+    // and operator of a chain: "1+1+1" is a left-deep tree); deeper text raises 1007.
     static const int s_max_depth;
 
     static IExpression* parseExpression(const std::wstring& text, bool pretranslate);

@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "IExpression.h"
+#include "IExpressionHolder.h"
+
+// Two operands joined by "+", "-", "*", "/", "^", or one operand with "!"
+// (its right operand is the number parsed from the empty text and is never
+// evaluated).
+class OperatorExpression : public IExpression {
+public:
+    // Parses both operand texts, without the pre-translation.
+    OperatorExpression(std::wstring left, std::wstring right, wchar_t op);
+
+    bool isOperand() override { return false; }
+    bool isConstant() override;
+    IExpression* getLeft() override { return m_left.getExpression(); }
+    IExpression* getRight() override { return m_right.getExpression(); }
+    double calculate(double x, double y) override;
+    double calculateConst() override;
+    double calculateStatistic(std::vector<double>& data) override;
+    double calculateStatisticXY(std::vector<double>& data) override;
+    bool containsX() override;
+    bool containsY() override;
+    bool isOperator() override { return true; }
+    wchar_t getOperator() override { return m_operator; }
+
+private:
+    // squareByProduct: an exponent of exactly 2 is computed as a product.
+    double combine(double left, double right, bool squareByProduct) const;
+
+    wchar_t m_operator;
+    IExpressionHolder m_left;
+    IExpressionHolder m_right;
+};
