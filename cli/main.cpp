@@ -1,102 +1,126 @@
-// orvanta-calc: the command-line calculator. Each argument, or each line of
-// standard input when there are none, is one expression; each result or
-// error is printed on a line of its own.
-#include <climits>
-#include <clocale>
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <iostream>
-#include <memory>
-#include <optional>
-#include <string>
+// orvanta-calc: the command-line calculator.
+#include <unistd.h>
 
-#include "EngineError.h"
-#include "IExpression.h"
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CliOptions.h"
+#include "CliText.h"
+#include "Complex.h"
+#include "EngineAdapter.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-std::optional<std::wstring> toWide(const std::string& text) {
-    std::mbstate_t state{};
-    const char* source = text.c_str();
-    const std::size_t length = std::mbsrtowcs(nullptr, &source, 0, &state);
-    if (length == static_cast<std::size_t>(-1)) return std::nullopt;
-    std::wstring wide(length, L'\0');
-    source = text.c_str();
-    state = std::mbstate_t{};
-    std::mbsrtowcs(wide.data(), &source, length, &state);
-    return wide;
-}
+const char* const s_version = "orvanta-calc 0.1";
 
-std::string toNarrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) {
-        char buffer[MB_LEN_MAX];
-        std::mbstate_t state{};
-        const std::size_t n = std::wcrtomb(buffer, c, &state);
-        if (n != static_cast<std::size_t>(-1)) narrow.append(buffer, n);
+const wchar_t* resultBasePrefix(CalculatorModes::COMPUTERRESULT base) {
+    switch (base) {
+    case CalculatorModes::RESULT_BIN: return L"bin: ";
+    case CalculatorModes::RESULT_HEX: return L"hex: ";
+    case CalculatorModes::RESULT_DEC: return L"dec: ";
+    default: return L"oct: ";
     }
-    return narrow;
 }
 
-// The input line of the calculator never produces blanks, and the parser does
-// not skip them; a typed "2 + 3" means "2+3".
-std::wstring withoutBlanks(std::wstring text) {
-    std::erase_if(text, [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; });
-    return text;
-}
-
-std::string errorText(std::uint32_t code) {
-    char buffer[32];
-    // Processor fault statuses are known by their hexadecimal values.
-    if (code >= 0x80000000u)
-        std::snprintf(buffer, sizeof buffer, "Error 0x%08X", static_cast<unsigned>(code));
-    else
-        std::snprintf(buffer, sizeof buffer, "Error %u", static_cast<unsigned>(code));
-    return buffer;
-}
-
-// Prints the value of one expression; false when it has none.
-bool evaluate(const std::string& line) {
-    const std::optional<std::wstring> text = toWide(line);
-    if (!text) {
-        std::cout << errorText(ErrorCode::INVALID_INPUT) << '\n';
-        return false;
+// The placeholders an expression uses must all have a value on the command line.
+void requireParameters(const CliOptions& options, const std::wstring& expression) {
+    for (wchar_t name : std::wstring(L"wxyz")) {
+        std::wstring placeholder = std::wstring(L"[") + name + L"]";
+        if (expression.find(placeholder) != std::wstring::npos && !options.parameters.count(name))
+            throw UsageError{"no value for the placeholder [" + std::string(1, static_cast<char>(name)) +
+                             "]: give --param " + static_cast<char>(name) + "=VALUE"};
     }
-    try {
-        std::unique_ptr<IExpression> tree(IExpression::parseExpression(withoutBlanks(*text), true));
-        const double value = tree->calculateConst();
-        std::wstring out;
-        IExpression::value2String(value, out, 10);
-        std::cout << toNarrow(out) << '\n';
-        return std::isfinite(value);
-    } catch (const EngineError& e) {
-        std::cout << errorText(e.code()) << '\n';
-        return false;
-    } catch (const std::bad_alloc&) {
-        std::cout << errorText(1002) << '\n'; // "Not enough memory"
-        return false;
+}
+
+// One expression, answered as the result line of the mode's view would show it.
+class Calculator {
+public:
+    explicit Calculator(const CliOptions& options) : m_options(options), m_adapter(m_engine) {
+        OrvantaCalcBase::setLanguage(options.language);
+        Complex::s_use_j = options.useJ;
+        m_adapter.settings() = options.settings;
+        m_adapter.setParameterSource([this](PlaceholderValues& values) {
+            const wchar_t names[4] = {L'w', L'x', L'y', L'z'};
+            for (int i = 0; i < 4; ++i)
+                if (values.present[i]) values.value[i] = m_options.parameters.at(names[i]);
+            return true;
+        });
     }
+
+    // Returns whether the expression gave a proper value.
+    bool answer(const std::string& line, std::string& output) {
+        std::wstring input = fromUtf8(line);
+        std::wstring result;
+        bool ok = false;
+        switch (m_options.mode) {
+        case CalculatorMode::Normal: ok = calculateNormal(input, result); break;
+        case CalculatorMode::Complex: ok = m_adapter.calculateComplex(input, result); break;
+        case CalculatorMode::Programmer:
+            ok = m_adapter.calculateComputer(input, result);
+            if (ok) result = resultBasePrefix(m_options.settings.computerResult) + result;
+            break;
+        }
+        output = toUtf8(result);
+        return ok;
+    }
+
+private:
+    bool calculateNormal(std::wstring& input, std::wstring& result) {
+        requireParameters(m_options, input);
+        bool ok = m_adapter.calculateNormal(input, result);
+        // An infinite or undefined value is shown as its message and counts as a failure.
+        return ok && result != OrvantaCalcBase::loadString(40100) && result != OrvantaCalcBase::loadString(40230);
+    }
+
+    const CliOptions& m_options;
+    OrvantaCalcBase m_engine;
+    EngineAdapter m_adapter;
+};
+
+int runCalculator(const CliOptions& options) {
+    Calculator calculator(options);
+    bool allOk = true;
+    std::string output;
+    if (!options.arguments.empty()) {
+        if (options.mode == CalculatorMode::Normal)
+            for (const std::string& expression : options.arguments) requireParameters(options, fromUtf8(expression));
+        for (const std::string& expression : options.arguments) {
+            allOk = calculator.answer(expression, output) && allOk;
+            std::cout << output << '\n';
+        }
+        return allOk ? 0 : 1;
+    }
+    bool interactive = isatty(STDIN_FILENO);
+    std::string line;
+    while (true) {
+        if (interactive) std::cout << "> " << std::flush;
+        if (!std::getline(std::cin, line)) break;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        allOk = calculator.answer(line, output) && allOk;
+        std::cout << output << std::endl;
+    }
+    return allOk ? 0 : 1;
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!std::setlocale(LC_ALL, "C.UTF-8")) std::setlocale(LC_ALL, "");
-    OrvantaCalcBase calculator;
-    IExpression::s_withex = true;
-
-    bool allSucceeded = true;
-    if (argc > 1) {
-        for (int i = 1; i < argc; ++i)
-            allSucceeded = evaluate(argv[i]) && allSucceeded;
-    } else {
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            if (withoutBlanks(toWide(line).value_or(L"?")).empty()) continue;
-            allSucceeded = evaluate(line) && allSucceeded;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        CliOptions options = parseOptions(args);
+        if (options.help) {
+            std::cout << s_usage;
+            return 0;
         }
+        if (options.version) {
+            std::cout << s_version << '\n';
+            return 0;
+        }
+        return runCalculator(options);
+    } catch (const UsageError& e) {
+        std::cerr << "orvanta-calc: " << e.reason << '\n';
+        return 2;
     }
-    std::cout.flush();
-    return allSucceeded ? 0 : 1;
 }

@@ -45,6 +45,7 @@ constexpr std::uint32_t SUM_DOMAIN = 1013;
 constexpr std::uint32_t ARCTANH_DOMAIN = 1016;
 constexpr std::uint32_t ARCCOTH_DOMAIN = 1017;
 constexpr std::uint32_t ARCCOSH_DOMAIN = 1018;
+constexpr std::uint32_t NOTHING_TO_CALCULATE = 1019; // "There is nothing to calculate..."
 constexpr std::uint32_t NEGATIVE_RESULT = 1021;  // programmer mode: "No negative numbers allowed!"
 constexpr std::uint32_t NON_INTEGER = 1022;      // programmer mode: inexact division
 constexpr std::uint32_t OVERFLOW_DIGITS = 1023;  // too many digits / result above 32 bits

@@ -14,11 +14,7 @@ void storeSlot(std::array<std::wstring, N>& slots, int slot, const std::wstring&
 }
 } // namespace
 
-OrvantaCalcBase::OrvantaCalcBase() { IExpression::s_calculator = this; }
-
-OrvantaCalcBase::~OrvantaCalcBase() {
-    if (IExpression::s_calculator == this) IExpression::s_calculator = nullptr;
-}
+Complex OrvantaCalcBase::s_erg;
 
 void OrvantaCalcBase::initFunctions(int slot, const std::wstring& caption, const std::wstring& formula) {
     storeSlot(m_function_captions, slot, caption);

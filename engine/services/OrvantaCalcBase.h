@@ -35,6 +35,24 @@ public:
     int getConstSize() const { return 2 * CONSTANT_SLOTS; }
     int getFunctionSize() const { return FUNCTION_SLOTS; }
 
+    // --- Modes ---
+    void setMode(CalculatorModes::MODE mode);
+    void setComplexTyp(CalculatorModes::COMLEXRESULT type) { m_complex_result = type; }
+    void setComputerTyp(CalculatorModes::COMPUTERRESULT type) { m_computer_result = type; }
+    void setComputerMode(CalculatorModes::COMPMODE mode) { m_computer_mode = mode; }
+
+    // --- The plain calculator modes ---
+    bool calculateNormal(std::wstring& input, double& result);
+    bool calculateNormal(std::wstring& input, std::wstring& result);
+    bool calculateComplex(std::wstring& input, Complex& result);
+    bool calculateComputer(std::wstring& input, std::wstring& result);
+    bool calculateExpertMode(const std::wstring& line, std::wstring& result);
+    bool isValid(double value);
+
+    // --- Validation of an input line ---
+    bool proove(std::wstring& input);
+    bool proove_computer(std::wstring& input);
+
     // Error reporting (ErrorReporting.cpp). A public operation that fails returns
     // false and leaves a ready-to-show text in m_error; a later success does not
     // clear it, so it is only meaningful right after a false.
@@ -151,6 +169,31 @@ protected:
     bool prepareFunction(std::wstring& f, std::wstring& result, bool requireX);
 
 protected:
+    double calculateValue(std::wstring& input);
+    Complex calculateValueComplex(std::wstring& input);
+    void replaceEHoch(std::wstring& input);
+    void setValue(double value, std::wstring& text, int a, int b);
+
+    bool proove_len(std::wstring& input);
+    bool proove_beginning(std::wstring& input);
+    bool proove_beginning_computer(std::wstring& input);
+    bool proove_end(std::wstring& input);
+    bool proove_end_computer(std::wstring& input);
+    bool proove_parenthesis(std::wstring& input);
+    bool proove_patterns(std::wstring& input);
+    bool proove_patterns_computer(std::wstring& input);
+    bool proove_pattern_pre(std::wstring& input, const std::wstring& set, wchar_t ch);
+    bool proove_pattern_post(std::wstring& input, const std::wstring& set, wchar_t ch);
+    bool proove_pattern(std::wstring& input, const std::wstring& pattern);
+    bool proove_pattern(std::wstring& input, const std::wstring& pattern, const std::wstring& shown);
+    void proovePreconditions(std::wstring& input);
+
+    static Complex s_erg; // last complex result
+
+    CalculatorModes::COMLEXRESULT m_complex_result = CalculatorModes::RECTANGULAR;
+    CalculatorModes::COMPUTERRESULT m_computer_result = CalculatorModes::RESULT_HEX;
+    CalculatorModes::COMPMODE m_computer_mode = CalculatorModes::COMP_HEX;
+
     std::array<std::wstring, FUNCTION_SLOTS> m_function_captions;
     std::array<std::wstring, FUNCTION_SLOTS> m_function_formulas;
     std::array<std::wstring, CONSTANT_SLOTS> m_const_names;
@@ -159,4 +202,11 @@ protected:
     std::array<std::wstring, EQUATION_SLOTS> m_equations;
     std::array<std::wstring, EQUATION_SLOTS> m_equation_params;
     std::array<std::wstring, EQUATION_SLOTS> m_equation_values;
+
+private:
+    bool failWith(unsigned int messageId);
+    bool prooveAllPatterns(std::wstring& input, bool computer);
+    bool proove_imaginary(std::wstring& input);
+    void applyComputerMode();
+    std::wstring computerResultText(std::uint64_t value) const;
 };

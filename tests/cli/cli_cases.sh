@@ -34,6 +34,20 @@ expect_status() {
     fi
 }
 
+# expect_stdin "expected output" "standard input" args...
+expect_stdin() {
+    local want="$1" input="$2"
+    shift 2
+    local got
+    got=$(printf '%s\n' "$input" | "$calc" "$@" 2>&1)
+    if [ "$got" == "$want" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED: orvanta-calc %s < input\n  want: %s\n  got:  %s\n' "$*" "$want" "$got"
+    fi
+}
+
 source "$(dirname "$0")/cases.sh"
 
 echo "$passed passed, $failed failed"

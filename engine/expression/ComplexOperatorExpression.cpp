@@ -1,0 +1,45 @@
+#include "ComplexOperatorExpression.h"
+
+ComplexOperatorExpression::ComplexOperatorExpression(const std::wstring& left, const std::wstring& right,
+                                                     wchar_t op)
+    : m_operator(op) {
+    m_left = parseComplexExpression(left);
+    m_right = parseComplexExpression(right);
+}
+
+bool ComplexOperatorExpression::isConstant() {
+    return m_left.isConstant() && m_right.isConstant();
+}
+
+Complex ComplexOperatorExpression::calculateComplex(Complex z) {
+    return combine(m_left.calculateComplex(z), m_right.calculateComplex(z));
+}
+
+Complex ComplexOperatorExpression::calculateComplexConst() {
+    return combine(m_left.calculateComplexConst(), m_right.calculateComplexConst());
+}
+
+bool ComplexOperatorExpression::containsX() {
+    return m_left.containsX() || m_right.containsX();
+}
+
+bool ComplexOperatorExpression::containsY() {
+    return m_left.containsY() || m_right.containsY();
+}
+
+Complex ComplexOperatorExpression::combine(const Complex& left, const Complex& right) const {
+    switch (m_operator) {
+    case L'+':
+        return left + right;
+    case L'-':
+        return left - right;
+    case L'*':
+        return left * right;
+    case L'/':
+        return left / right;
+    case L'^':
+        return left.hoch(right);
+    default:
+        raiseEngineError(ErrorCode::INVALID_INPUT);
+    }
+}

@@ -1,0 +1,149 @@
+#include "EngineAdapter.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+constexpr unsigned MSG_INFINITE = 40100;
+constexpr unsigned MSG_NAN = 40230;
+constexpr unsigned MSG_NO_TYPE = 40219;
+constexpr unsigned MSG_NO_RESULT = 40220;
+constexpr unsigned MSG_FUNCTION = 40221;
+constexpr unsigned MSG_UNKNOWN_VARIABLES = 40222;
+constexpr unsigned MSG_IMPLICIT_START = 40226;
+constexpr unsigned MSG_IMPLICIT_NO_RESULT = 40227;
+constexpr unsigned MSG_RESULT_NUMBER = 40228;
+constexpr unsigned MSG_SEQUENCE_DEPENDENCE = 40229;
+
+const wchar_t* const s_placeholders[4] = {L"[w]", L"[x]", L"[y]", L"[z]"};
+const wchar_t s_placeholder_names[4] = {L'w', L'x', L'y', L'z'};
+
+std::wstring msg(unsigned id) { return OrvantaCalcBase::loadString(id); }
+
+bool startsWith(const std::wstring& text, const wchar_t* prefix) { return text.find(prefix) == 0; }
+
+void replaceAll(std::wstring& text, const std::wstring& from, const std::wstring& to) {
+    for (std::size_t pos = text.find(from); pos != std::wstring::npos; pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+}
+
+std::wstring sixDecimals(double value) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%f", value);
+    return std::wstring(buffer, buffer + std::char_traits<char>::length(buffer));
+}
+
+bool fail(std::wstring& message, const std::wstring& text) {
+    message = text;
+    return false;
+}
+} // namespace
+
+void EngineAdapter::prepare(bool raiseErrors) {
+    IExpression::s_withex = raiseErrors;
+    m_engine.setComputerMode(m_settings.computerMode);
+    m_engine.setMode(m_settings.angle);
+    m_engine.setComplexTyp(m_settings.complexResult);
+    m_engine.setComputerTyp(m_settings.computerResult);
+}
+
+std::wstring EngineAdapter::formatResult(double value) const {
+    if (std::isnan(value)) return msg(MSG_NAN);
+    if (!std::isfinite(value)) return msg(MSG_INFINITE);
+    std::wstring text;
+    IExpression::value2String(value, text, m_settings.numberMode, m_settings.precision, true);
+    return text;
+}
+
+std::wstring EngineAdapter::substituteParameters(std::wstring& input) {
+    PlaceholderValues values;
+    bool any = false;
+    for (int i = 0; i < 4; ++i) {
+        values.present[i] = input.find(s_placeholders[i]) != std::wstring::npos;
+        any = any || values.present[i];
+    }
+    if (!any || !m_parameters || !m_parameters(values)) return std::wstring();
+
+    std::wstring description = L"f(";
+    for (int i = 0; i < 4; ++i) {
+        if (!values.present[i]) continue;
+        replaceAll(input, s_placeholders[i], sixDecimals(values.value[i]));
+        if (description.size() > 2) description += L",";
+        std::wstring number;
+        IExpression::value2String(values.value[i], number, 10);
+        description += std::wstring(1, s_placeholder_names[i]) + L"=" + number;
+    }
+    return description + L")=";
+}
+
+bool EngineAdapter::calculateNormal(std::wstring& input, std::wstring& result) {
+    prepare(true);
+    if (input.find(L'[') == std::wstring::npos) {
+        double value = 0.0;
+        bool ok = m_engine.calculateNormal(input, value);
+        result = ok ? formatResult(value) : OrvantaCalcBase::getLastError();
+        return ok;
+    }
+    std::wstring description = substituteParameters(input);
+    if (description.empty()) return true;
+    bool ok = m_engine.calculateNormal(input, result);
+    result = ok ? description + result : OrvantaCalcBase::getLastError();
+    return ok;
+}
+
+bool EngineAdapter::calculateComplex(std::wstring& input, std::wstring& result) {
+    prepare(true);
+    Complex value;
+    bool ok = m_engine.calculateComplex(input, value);
+    if (ok)
+        value.toString(result, m_settings.numberMode, m_settings.precision);
+    else
+        result = OrvantaCalcBase::getLastError();
+    return ok;
+}
+
+bool EngineAdapter::calculateComputer(std::wstring& input, std::wstring& result) {
+    prepare(true);
+    bool ok = m_engine.calculateComputer(input, result);
+    if (!ok) result = OrvantaCalcBase::getLastError();
+    return ok;
+}
+
+bool EngineAdapter::checkFunction(const std::wstring& text, std::wstring& message) {
+    std::wstring t = text;
+    if (!startsWith(t, L"f(") && !startsWith(t, L"z=f(") && !startsWith(t, L"z(n+1)="))
+        return fail(message, msg(MSG_NO_TYPE));
+    if (t.find(L'=') == std::wstring::npos) return fail(message, msg(MSG_NO_RESULT));
+
+    struct Forbidden {
+        const wchar_t* start;
+        const wchar_t* unknowns;
+    };
+    static const Forbidden s_forbidden[] = {{L"f(y)", L"xnt"}, {L"f(x)", L"ynt"}, {L"f(n)", L"yxt"}};
+    for (const Forbidden& rule : s_forbidden) {
+        if (!startsWith(t, rule.start)) continue;
+        for (const wchar_t* c = rule.unknowns; *c; ++c)
+            if (IExpression::findUnknown(t, *c))
+                return fail(message, msg(MSG_FUNCTION) + L" " + text + msg(MSG_UNKNOWN_VARIABLES));
+    }
+    if (startsWith(t, L"f(x,y)") && !checkImplicitCurve(t, message)) return false;
+    if (startsWith(t, L"z(n+1)") && t.find(L"z(n)") == std::wstring::npos)
+        return fail(message, msg(MSG_SEQUENCE_DEPENDENCE));
+    if (m_engine.proove(t)) return true;
+    return fail(message, OrvantaCalcBase::getLastError());
+}
+
+// An implicit curve is written 'f(x,y)=VALUE=EXPRESSION' with a numeric value.
+bool EngineAdapter::checkImplicitCurve(const std::wstring& text, std::wstring& message) {
+    if (!startsWith(text, L"f(x,y)=")) return fail(message, msg(MSG_IMPLICIT_START));
+    std::wstring body = text.substr(7);
+    std::size_t equals = body.find(L'=');
+    if (equals == std::wstring::npos || equals == 0)
+        return fail(message, msg(MSG_IMPLICIT_NO_RESULT) + L" " + text + L".");
+    std::wstring value = body.substr(0, equals);
+    std::wstring expression = body.substr(equals + 1);
+    for (wchar_t c : value)
+        if (!((c >= L'0' && c <= L'9') || c == L'.'))
+            return fail(message, expression + L": " + msg(MSG_RESULT_NUMBER));
+    return true;
+}
