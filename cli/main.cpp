@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "AnalysisCommands.h"
 #include "CliOptions.h"
 #include "CliText.h"
 #include "Complex.h"
@@ -111,13 +112,14 @@ int main(int argc, char** argv) {
     try {
         CliOptions options = parseOptions(args);
         if (options.help) {
-            std::cout << s_usage;
+            std::cout << s_usage << s_analysis_usage;
             return 0;
         }
         if (options.version) {
             std::cout << s_version << '\n';
             return 0;
         }
+        if (isAnalysisCommand(options)) return runAnalysisCommand(options);
         return runCalculator(options);
     } catch (const UsageError& e) {
         std::cerr << "orvanta-calc: " << e.reason << '\n';
