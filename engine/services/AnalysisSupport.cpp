@@ -37,11 +37,11 @@ bool derivativeText(IExpressionHolder& f, bool required, std::wstring& text) {
     try {
         text = f.derivate();
     } catch (const EngineError& error) {
-        if (required || error.code() != CANNOT_DERIVE) throw;
+        if (required || error.code() != ErrorCode::CANNOT_DERIVE) throw;
         return false;
     }
     if (text.empty() || text.find(L"invalid") != std::wstring::npos) {
-        if (required) raiseEngineError(CANNOT_DERIVE);
+        if (required) raiseEngineError(ErrorCode::CANNOT_DERIVE);
         return false;
     }
     return true;
@@ -55,18 +55,10 @@ bool parseDerivative(IExpressionHolder& f, IExpressionHolder& into, bool require
     return true;
 }
 
-std::wstring simplifiedText(IExpressionHolder& holder) {
-    std::unique_ptr<PolynomTerm> term = holder.toPolynom();
-    // A tree the simplifier has no term for keeps its own text.
-    std::wstring text = term ? term->text() : holder.toString(0);
-    ExpressionText::applyEasyTables(text);
-    return text;
-}
-
 void simplifyPasses(IExpressionHolder& holder, std::wstring& text, int passes) {
     for (int i = 0; i < passes; ++i) {
         parseInto(holder, text);
-        text = simplifiedText(holder);
+        text = holder.toSimplifiedString();
     }
 }
 

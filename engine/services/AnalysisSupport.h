@@ -113,10 +113,6 @@ inline double valueAt(IExpressionHolder& f, double x) {
 // Parses text (with pre-translation) into holder.
 void parseInto(IExpressionHolder& holder, const std::wstring& text);
 
-// The simplified text of a parsed tree: its simplifier term written out, then
-// tidied by the cosmetic tables.
-std::wstring simplifiedText(IExpressionHolder& holder);
-
 // Runs `passes` simplification passes on text: parse it into holder and
 // replace it by the holder's simplified text.
 void simplifyPasses(IExpressionHolder& holder, std::wstring& text, int passes);
@@ -164,8 +160,7 @@ constexpr unsigned int NO_POLYNOM_PARTS = 40314;
 constexpr unsigned int NO_DIVISION_FORM = 40323;
 } // namespace msg
 
-// Error codes of the analysis.
-constexpr std::uint32_t CANNOT_DERIVE = 1032;    // "The expresssion cannot be derivated!"
-constexpr std::uint32_t NO_FUNCTION_OF_X = 1033; // "No function is specified!"
+// Raised by a search over a range for a text without x: "No function is specified!"
+constexpr std::uint32_t NO_FUNCTION_OF_X = 1033;
 
 } // namespace analysis

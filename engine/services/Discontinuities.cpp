@@ -53,6 +53,7 @@ bool OrvantaCalcBase::calculateFunctionDiscontinues(IExpressionHolder& f, IExpre
     return guarded<Guard::Reporting>([&] {
         jumps.clear();
         undefined.clear();
+        if (f.isEmpty()) raiseEngineError(ErrorCode::INVALID_INPUT);
         if (!isValid(from) || !isValid(to)) return analysis::refuse(analysis::msg::DISCONTINUITIES_RANGE);
         const double h = 1.0 / SAMPLES_PER_UNIT;
         if (!analysis::walkIsBounded(from, to, h, MAX_SAMPLES))
