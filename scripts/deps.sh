@@ -1,6 +1,10 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs,
 # and only those that are missing.
-orvanta_packages=(cmake ninja-build g++ libgtest-dev)
+# Qt 6 Widgets for the dialogs, the platform layer and the program; libgl-dev
+# because Qt's CMake package looks for OpenGL; Xvfb and xauth for screenshots
+# under a virtual display; a font so that offscreen rendering has glyphs.
+orvanta_packages=(cmake ninja-build g++ libgtest-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core)
 
 orvanta_install_deps() {
   local missing=()

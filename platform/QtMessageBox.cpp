@@ -1,0 +1,27 @@
+#include "QtMessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+MessageAnswer QtMessageBox::show(QWidget* parent, const std::wstring& text, const std::wstring& caption,
+                                 MessageIcon icon, MessageButtons buttons) {
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    QMessageBox box(toQtIcon(icon), QString::fromStdWString(caption), QString::fromStdWString(text),
+                    yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+    const int answer = box.exec();
+    if (!yesNo) return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}

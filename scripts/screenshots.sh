@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Photographs the options dialog and the 2D plot settings in English and
+# German on a virtual X display. Pictures go to screenshots/ (not versioned).
+# Arguments are passed to the tool, e.g. --screen 640x480.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+orvanta_install_deps
+
+build=build
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target lodrin-screenshots
+mkdir -p screenshots
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$build/tools/lodrin-screenshots" "$@" screenshots
