@@ -98,12 +98,4 @@ TEST_F(AnalysisTest, SolveRefusesWhatItCannotWalkAtOnce) {
     }
 }
 
-TEST_F(AnalysisTest, AnEmptyOrReversedRangeFindsNothing) {
-    for (double to : {1.0, 0.0}) {
-        std::wstring f = L"x-1", result;
-        std::vector<double> zeros;
-        ASSERT_TRUE(engine.calculateFunctionSolve(f, result, zeros, 1.0, to, 0));
-        EXPECT_LE(zeros.size(), 1u);
-    }
-}
 } // namespace
