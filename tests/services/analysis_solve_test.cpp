@@ -97,5 +97,4 @@ TEST_F(AnalysisTest, SolveRefusesWhatItCannotWalkAtOnce) {
         EXPECT_TRUE(zeros.empty());
     }
 }
-
 } // namespace
