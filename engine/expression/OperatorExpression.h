@@ -26,6 +26,15 @@ public:
     bool isOperator() override { return true; }
     wchar_t getOperator() override { return m_operator; }
 
+    // Simplifier, derivation, text and polynomial routines (NodeTerms.cpp,
+    // Derivation.cpp, ExpressionText.cpp, PolynomialText.cpp).
+    double getNumber() override;
+    double getXHoch(int n) override;
+    std::unique_ptr<PolynomTerm> toPolynom() override;
+    std::wstring polynomdivision(IExpression* divisor) override;
+    std::wstring derivate() override;
+    std::wstring toString(int mode) override;
+
 private:
     // squareByProduct: an exponent of exactly 2 is computed as a product.
     double combine(double left, double right, bool squareByProduct) const;
