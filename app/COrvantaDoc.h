@@ -156,7 +156,7 @@ public:
 
 private:
     // Construction, step by step.
-    void loadSlots(const SlotTable& table);
+    void loadUserKeys();
     void loadConstants();
     void loadEquations();
     void loadNumberFormat();
