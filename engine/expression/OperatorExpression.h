@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "EvaluationProgram.h"
 #include "IExpression.h"
 #include "IExpressionHolder.h"
 
@@ -26,6 +27,9 @@ public:
     bool isOperator() override { return true; }
     wchar_t getOperator() override { return m_operator; }
 
+    // A root evaluates through its compiled program (see EvaluationProgram).
+    void setProgram(EvaluationProgram program) { m_program = std::move(program); }
+
 private:
     // squareByProduct: an exponent of exactly 2 is computed as a product.
     double combine(double left, double right, bool squareByProduct) const;
@@ -33,4 +37,5 @@ private:
     wchar_t m_operator;
     IExpressionHolder m_left;
     IExpressionHolder m_right;
+    EvaluationProgram m_program;
 };
