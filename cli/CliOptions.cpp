@@ -17,6 +17,9 @@ const char* const s_usage =
     "  --polar                            complex results in polar form\n"
     "  --use-j                            imaginary unit written j\n"
     "  --param NAME=VALUE                 value of a placeholder [w], [x], [y] or [z]\n"
+    "  --complex                          the same as --mode complex\n"
+    "  --programmer=BASE                  programmer mode reading and printing BASE,\n"
+    "                                     without the base prefix\n"
     "  --help, --version\n"
     "Each EXPR is answered on one line; without EXPR, one expression per line\n"
     "is read from standard input. Exit status: 0 all succeeded, 1 any failed,\n"
@@ -99,6 +102,16 @@ const OptionSpec s_options[] = {
     {"--polar", false, [](CliOptions& o, const std::string&) { o.settings.complexResult = CalculatorModes::POLAR; }},
     {"--use-j", false, [](CliOptions& o, const std::string&) { o.useJ = true; }},
     {"--param", true, parseParameter},
+    // Shortcuts kept from the first command line: the complex mode, and the
+    // programmer mode reading and printing one base, without the base prefix.
+    {"--complex", false, [](CliOptions& o, const std::string&) { o.mode = CalculatorMode::Complex; }},
+    {"--programmer", true,
+     [](CliOptions& o, const std::string& v) {
+         o.mode = CalculatorMode::Programmer;
+         o.settings.computerMode = choose(s_input_bases, "--programmer", v);
+         o.settings.computerResult = choose(s_result_bases, "--programmer", v);
+         o.bareProgrammerResult = true;
+     }},
     {"--help", false, [](CliOptions& o, const std::string&) { o.help = true; }},
     {"--version", false, [](CliOptions& o, const std::string&) { o.version = true; }},
 };

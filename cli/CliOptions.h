@@ -14,6 +14,7 @@ struct CliOptions {
     CalculatorSettings settings;
     int language = 0;
     bool useJ = false;
+    bool bareProgrammerResult = false; // print programmer results without "hex: "
     std::map<wchar_t, double> parameters; // placeholder name -> value
     bool help = false;
     bool version = false;

@@ -9,8 +9,7 @@
 #include "CliOptions.h"
 #include "CliText.h"
 #include "Complex.h"
-#include "EngineAdapter.h"
-#include "OrvantaCalcBase.h"
+#include "CliSession.h"
 
 namespace {
 const char* const s_version = "orvanta-calc 0.1";
@@ -37,11 +36,8 @@ void requireParameters(const CliOptions& options, const std::wstring& expression
 // One expression, answered as the result line of the mode's view would show it.
 class Calculator {
 public:
-    explicit Calculator(const CliOptions& options) : m_options(options), m_adapter(m_engine) {
-        OrvantaCalcBase::setLanguage(options.language);
-        Complex::s_use_j = options.useJ;
-        m_adapter.settings() = options.settings;
-        m_adapter.setParameterSource([this](PlaceholderValues& values) {
+    explicit Calculator(CliSession& session) : m_session(session), m_options(session.options()) {
+        m_session.adapter().setParameterSource([this](PlaceholderValues& values) {
             const wchar_t names[4] = {L'w', L'x', L'y', L'z'};
             for (int i = 0; i < 4; ++i)
                 if (values.present[i]) values.value[i] = m_options.parameters.at(names[i]);
@@ -54,12 +50,14 @@ public:
         std::wstring input = fromUtf8(line);
         std::wstring result;
         bool ok = false;
+        EngineAdapter& adapter = m_session.adapter();
         switch (m_options.mode) {
         case CalculatorMode::Normal: ok = calculateNormal(input, result); break;
-        case CalculatorMode::Complex: ok = m_adapter.calculateComplex(input, result); break;
+        case CalculatorMode::Complex: ok = adapter.calculateComplex(input, result); break;
         case CalculatorMode::Programmer:
-            ok = m_adapter.calculateComputer(input, result);
-            if (ok) result = resultBasePrefix(m_options.settings.computerResult) + result;
+            ok = adapter.calculateComputer(input, result);
+            if (ok && !m_options.bareProgrammerResult)
+                result = resultBasePrefix(m_options.settings.computerResult) + result;
             break;
         }
         output = toUtf8(result);
@@ -69,18 +67,18 @@ public:
 private:
     bool calculateNormal(std::wstring& input, std::wstring& result) {
         requireParameters(m_options, input);
-        bool ok = m_adapter.calculateNormal(input, result);
+        bool ok = m_session.adapter().calculateNormal(input, result);
         // An infinite or undefined value is shown as its message and counts as a failure.
         return ok && result != OrvantaCalcBase::loadString(40100) && result != OrvantaCalcBase::loadString(40230);
     }
 
+    CliSession& m_session;
     const CliOptions& m_options;
-    OrvantaCalcBase m_engine;
-    EngineAdapter m_adapter;
 };
 
-int runCalculator(const CliOptions& options) {
-    Calculator calculator(options);
+int runCalculator(CliSession& session) {
+    const CliOptions& options = session.options();
+    Calculator calculator(session);
     bool allOk = true;
     std::string output;
     if (!options.arguments.empty()) {
@@ -111,14 +109,19 @@ int main(int argc, char** argv) {
     try {
         CliOptions options = parseOptions(args);
         if (options.help) {
-            std::cout << s_usage;
+            std::cout << s_usage << "Commands (the first expression names one):\n";
+            for (const CliCommand& command : cliCommands()) std::cout << "  orvanta-calc " << command.usage << '\n';
             return 0;
         }
         if (options.version) {
             std::cout << s_version << '\n';
             return 0;
         }
-        return runCalculator(options);
+        CliSession session(options);
+        if (!options.arguments.empty())
+            if (const CliCommand* command = findCliCommand(options.arguments[0]))
+                return command->run(session, {options.arguments.begin() + 1, options.arguments.end()});
+        return runCalculator(session);
     } catch (const UsageError& e) {
         std::cerr << "orvanta-calc: " << e.reason << '\n';
         return 2;

@@ -33,6 +33,12 @@ std::wstring sixDecimals(double value) {
     return std::wstring(buffer, buffer + std::char_traits<char>::length(buffer));
 }
 
+// Hands the last error to text when the call failed.
+bool reportInto(bool ok, std::wstring& text) {
+    if (!ok) text = OrvantaCalcBase::getLastError();
+    return ok;
+}
+
 bool fail(std::wstring& message, const std::wstring& text) {
     message = text;
     return false;
@@ -104,9 +110,40 @@ bool EngineAdapter::calculateComplex(std::wstring& input, std::wstring& result) 
 
 bool EngineAdapter::calculateComputer(std::wstring& input, std::wstring& result) {
     prepare(true);
-    bool ok = m_engine.calculateComputer(input, result);
-    if (!ok) result = OrvantaCalcBase::getLastError();
-    return ok;
+    return reportInto(m_engine.calculateComputer(input, result), result);
+}
+
+bool EngineAdapter::calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values) {
+    prepare(true);
+    return reportInto(m_engine.calculateStatisticX(formula, result, values), result);
+}
+
+bool EngineAdapter::calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values) {
+    prepare(true);
+    return reportInto(m_engine.calculateStatisticXY(formula, result, values), result);
+}
+
+bool EngineAdapter::calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& fitted,
+                                                 std::wstring& quality, std::wstring& values) {
+    prepare(true);
+    std::wstring reserved;
+    bool ok = m_engine.calculateStatisticRegression(type, reserved, fitted, quality, values);
+    if (!ok) fitted.clear();
+    return reportInto(ok, quality);
+}
+
+bool EngineAdapter::calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                                    CalculatorModes::MATRIXOPERATION op, bool real, std::wstring& message) {
+    prepare(true);
+    bool ok = m_engine.calculateMatrix(result, a, b, op, m_settings.numberMode, m_settings.precision, real,
+                                       m_settings.complexResult == CalculatorModes::RECTANGULAR);
+    return reportInto(ok, message);
+}
+
+bool EngineAdapter::calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to,
+                                       std::wstring& result) {
+    prepare(true);
+    return reportInto(m_engine.calculateConverter(value, from, to, result), result);
 }
 
 bool EngineAdapter::checkFunction(const std::wstring& text, std::wstring& message) {

@@ -42,6 +42,21 @@ public:
     bool calculateComplex(std::wstring& input, std::wstring& result);
     bool calculateComputer(std::wstring& input, std::wstring& result);
 
+    // Statistics: a failure replaces the result (the quality text for a
+    // regression, whose fitted text is then emptied) by the message.
+    bool calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& fitted,
+                                      std::wstring& quality, std::wstring& values);
+
+    // A matrix operation in the number form of the settings. The message of a
+    // failure goes to message (the program shows it in a message box).
+    bool calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                         CalculatorModes::MATRIXOPERATION op, bool real, std::wstring& message);
+
+    // A unit conversion; a failure replaces the result by the message.
+    bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+
     // Whether text is a well-formed function of one of the plot types; the
     // reason goes to message otherwise.
     bool checkFunction(const std::wstring& text, std::wstring& message);

@@ -1,11 +1,17 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "CalculatorModes.h"
+#include "Complex.h"
 #include "IExpression.h"
+#include "Integral.h"
+#include "Metric.h"
+#include "MatrixContent.h"
 
 // The engine facade: one object per process, reached by the expression engine
 // through IExpression::s_calculator.
@@ -30,7 +36,17 @@ public:
     const std::wstring& getConstKey(int slot) const;
     const std::wstring& getConstVal(int slot) const;
 
+    // Stored equations: name, equation with one "=", parameter names separated
+    // by ";", parameter values.
+    void setEquation(int slot, const std::wstring& name, const std::wstring& equation,
+                     const std::wstring& params, const std::wstring& values);
+    const std::wstring& getEquationName(int slot) const;
+    const std::wstring& getEquation(int slot) const;
+    const std::wstring& getEquationParams(int slot) const;
+    const std::wstring& getEquationValues(int slot) const;
+
     int getConstSize() const { return 2 * CONSTANT_SLOTS; }
+    int getEquationSize() const { return 4 * EQUATION_SLOTS; }
     int getFunctionSize() const { return FUNCTION_SLOTS; }
 
     // --- Modes ---
@@ -87,6 +103,103 @@ public:
     static void setMessageBoxHandler(MessageBoxHandler handler);
     static void showMessageBox(const std::wstring& text, MessageIcon icon = MessageIcon::None);
 
+    // The same slots by entry of the settings tables below: entry i of
+    // s_const (0..27), s_equation (0..39) or s_myfunctions (0..55) is the text
+    // stored under that value name, so settings code can walk the tables.
+    const std::wstring& getConstText(int entry) const;
+    void setConstText(int entry, const std::wstring& text);
+    const std::wstring& getEquationText(int entry) const;
+    void setEquationText(int entry, const std::wstring& text);
+    const std::wstring& getFunctionText(int entry) const;
+    void setFunctionText(int entry, const std::wstring& text);
+
+    // Settings value names with their default texts, as flat lists of string
+    // pointers: entry i has its name at 2i and its default at 2i+1.
+    static const wchar_t* const s_const[];
+    static const int s_const_size; // 56 pointers, 28 entries
+    static const wchar_t* const s_equation[];
+    static const int s_equation_size; // 80 pointers, 40 entries
+    static const wchar_t* const s_myfunctions[];
+    static const int s_myfunctions_size; // 112 pointers, 56 entries
+
+    // --- Data folder ---
+    // The folder of "metrics.dat", "base.dat" and "integrals.txt"; empty means
+    // the current folder. The caller decides (see DataFolder::resolveDefault).
+    void setDataFolder(const std::filesystem::path& folder);
+    const std::filesystem::path& getDataFolder() const { return m_data_folder; }
+    std::filesystem::path dataFile(const char* name) const;
+    // Creates the data folder when missing and puts the shipped integral table
+    // there when it has none; false if the folder cannot be created.
+    bool prepareDataFolder();
+    // Writes the shipped "integrals.txt" into the data folder unless one is
+    // there; true if the folder holds one afterwards.
+    bool installIntegrals();
+
+    static constexpr const char* METRICS_FILE = "metrics.dat";
+    static constexpr const char* BASE_FILE = "base.dat";
+    static constexpr const char* INTEGRALS_FILE = "integrals.txt";
+
+    // --- Unit converter ---
+    // Editing operations show their refusals and store failures in a message
+    // box and leave the same text as last error; they return true when the
+    // change was made and both files were stored.
+    void initConverter();
+    void loadMetrics();
+    bool storeMetrics();
+    bool resetMetrics();
+    bool addMetricKind(const std::wstring& group, const std::wstring& baseUnit);
+    bool deleteMetricKind(const std::wstring& group);
+    bool addMetric(const std::wstring& name, const std::wstring& group, double factor);
+    bool deleteMetric(const std::wstring& name);
+    int getGroupSize() const { return static_cast<int>(m_groups.size()); }
+    std::wstring getGroup(int index) const;
+    std::wstring getGroupBase(int kind) const;
+    int getMetricSize() const { return static_cast<int>(m_metrics.size()); }
+    Metric getMetric(int index) const;
+    bool proove_converter(std::wstring& value, std::wstring& from, std::wstring& to, double& fromFactor,
+                          double& toFactor);
+    bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+
+    // The built-in groups (index 0 is the pseudo-group of all units) and units.
+    static const wchar_t* const s_convertergroups[];
+    static const wchar_t* const s_convertergroups_ger[];
+    static const int s_convertergroups_size;
+    static const MetricDefault s_metrics[];
+    static const int s_metrics_size;
+
+    // Loading keeps at most this many groups and reads at most this much of a
+    // unit file; anything beyond is dropped like a malformed record.
+    static constexpr int MAX_GROUPS = 1000;
+    static constexpr std::size_t MAX_METRIC_FILE_BYTES = 4 << 20;
+
+    // --- Integral table ---
+    void loadIntegrals();
+    int getIntegralSize();
+    Integral getIntegral(int index);
+    int getIntegralGroupSize();
+    std::wstring getIntegralGroup(int number);
+
+    static constexpr std::size_t MAX_INTEGRAL_FILE_BYTES = 4 << 20;
+    static constexpr int MAX_INTEGRAL_GROUP = 10000;
+    // Statistics (Statistics.cpp). values: items separated by ";", each a number
+    // or an expression; for XY and the regressions x1;y1;x2;y2;... The
+    // regression writes the fitted formula and the quality figures (R², cov, r);
+    // its second argument is not read.
+    bool calculateStatisticX(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticXY(std::wstring& formula, std::wstring& result, std::wstring& values);
+    bool calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE type, std::wstring& reserved,
+                                      std::wstring& fitted, std::wstring& quality, std::wstring& values);
+
+    // Matrix operations (Matrix*.cpp): checks the operands, evaluates every
+    // cell (as a real or a complex number), computes and writes the result
+    // cells; format1 and format2 are the number form of real results.
+    bool calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                         CalculatorModes::MATRIXOPERATION op, int format1, int format2, bool real,
+                         bool rectangular);
+    // Largest order the determinant and the inverse expand; larger ones fail
+    // with "Not enough memory..." (the expansion keeps 2^n minors).
+    static constexpr int MAX_EXPANSION_ORDER = 16;
+
 protected:
     double calculateValue(std::wstring& input);
     Complex calculateValueComplex(std::wstring& input);
@@ -113,6 +226,32 @@ protected:
     CalculatorModes::COMPUTERRESULT m_computer_result = CalculatorModes::RESULT_HEX;
     CalculatorModes::COMPMODE m_computer_mode = CalculatorModes::COMP_HEX;
 
+    // Reads the value of parameter name from a list like 'a:=1; b:=2' and
+    // evaluates it; false when the parameter is missing or has no value.
+    bool calculateParam(const std::wstring& list, const std::wstring& name, double& value);
+    // The values of a statistic; an item that is no number raises 1036.
+    std::vector<double> readStatisticValues(const std::wstring& values);
+
+    // Matrix checks and computations (Matrix*.cpp). The kernels work on
+    // row-major arrays and size their output themselves.
+    bool prooveMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                      CalculatorModes::MATRIXOPERATION op);
+    bool prooveMatrix(MatrixContent& m);
+    bool calculateMatrixReal(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                             CalculatorModes::MATRIXOPERATION op, int format1, int format2);
+    bool calculateMatrixComplex(MatrixContent& result, MatrixContent& a, MatrixContent& b,
+                                CalculatorModes::MATRIXOPERATION op, bool rectangular);
+    static void calculateGauss(std::vector<double>& out, const std::vector<double>& in, int rows, int cols,
+                               CalculatorModes::MATRIXOPERATION op);
+    static void calculateInverse(std::vector<double>& out, const std::vector<double>& in, int n);
+    static void calculateInverse(std::vector<Complex>& out, const std::vector<Complex>& in, int n);
+    static double calculateDeterminante(const std::vector<double>& in, int n);
+    static Complex calculateDeterminante(const std::vector<Complex>& in, int n);
+    static void calculateComplexConjugate(std::vector<Complex>& out, const std::vector<Complex>& in, int rows,
+                                          int cols);
+    static void calculateComplexAdjugate(std::vector<Complex>& out, const std::vector<Complex>& in, int rows,
+                                         int cols);
+
     std::array<std::wstring, FUNCTION_SLOTS> m_function_captions;
     std::array<std::wstring, FUNCTION_SLOTS> m_function_formulas;
     std::array<std::wstring, CONSTANT_SLOTS> m_const_names;
@@ -122,10 +261,21 @@ protected:
     std::array<std::wstring, EQUATION_SLOTS> m_equation_params;
     std::array<std::wstring, EQUATION_SLOTS> m_equation_values;
 
+    std::vector<Metric> m_metrics;
+    std::vector<std::wstring> m_groups;
+    std::vector<Integral> m_integrals;
+    std::filesystem::path m_data_folder;
+
 private:
     bool failWith(unsigned int messageId);
     bool prooveAllPatterns(std::wstring& input, bool computer);
     bool proove_imaginary(std::wstring& input);
     void applyComputerMode();
     std::wstring computerResultText(std::uint64_t value) const;
+
+    bool storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
+    bool commitMetrics(std::vector<Metric> metrics, std::vector<std::wstring> groups);
+    bool refuse(const std::wstring& text, MessageIcon icon);
+    int findGroup(const std::wstring& group) const;
+    int findMetric(const std::wstring& name) const;
 };

@@ -62,3 +62,34 @@ expect 'bin: 1010' --mode programmer --input-base dec --result-base bin '10'
 expect_stdin $'3\n10' $'1+2\n2*5'
 expect_stdin $'2\n12\n0.25' $'1+1\n\n3*4\n1/4'
 expect_stdin '8' $'2^3\r'
+
+# The shortcuts of the first command line.
+expect $'2+3i\n2i' --complex '2+3i' '(1+i)^2'
+expect $'100\n5' --programmer=hex 'FF+1' 'nand(6,3)'
+expect 'No negative numbers allowed!' --programmer=dec '3-5'
+expect_status 1 --programmer=dec '3-5'
+
+# Statistics, regression and matrices.
+expect '5' stats 'meanx()' '2;4;4;4;5;5;7;9'
+expect '2' stats-xy 'meany()/meanx()' '1;2;2;4;3;6'
+expect $'2*x+1\nR²=1.00000; cov=1.33333; r=1.00000' regress linear '1;3;2;5;3;7'
+expect_status 2 regress cubic '1;2'
+expect $'1\t0\t2\n0\t1\t1' matrix linear '1 1 3;1 -1 1'
+expect 'This matrix has no inverse matrix!' matrix inverse '1 2;2 4'
+expect_status 1 matrix inverse '1 2;2 4'
+expect '-2' matrix det '1 2;3 4'
+expect $'1\t3\n2\t4' matrix transpose '1 2;3 4'
+expect $'1+1i\t2\n3+3i\t4' matrix mul '1 2;3 4' '1+i 0;0 1' --complex
+expect_status 2 matrix add '1 2'
+expect_status 2 matrix det '1 2;3'
+
+# The unit converter, in a data folder of its own.
+export ORVANTA_DATA_DIR="$(mktemp -d)"
+expect '3.106940906' convert 5 kilometer mile
+expect '212' convert 100 Celsius Fahrenheit
+expect 'No appropriate conversion found!' convert 1 meter gram
+expect_status 1 convert 1 meter gram
+expect_status 0 units
+expect_status 2 units Nowhere
+rm -rf "$ORVANTA_DATA_DIR"
+unset ORVANTA_DATA_DIR
