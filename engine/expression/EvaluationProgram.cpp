@@ -30,7 +30,8 @@ enum class EvaluationProgram::Code : std::uint8_t {
     DivConst, // by a constant that is not 0
     PowConst, // to a constant that is not 2
     Square,
-    AddMulRun, // additions and multiplications by constants, in pairs; variable counts the pairs
+    AddMulRun,    // additions and multiplications by constants, in pairs
+    VarAddMulRun, // a variable loaded, then such a run
     // right operand a variable
     AddVar,
     SubVar,
@@ -47,6 +48,7 @@ enum class EvaluationProgram::Code : std::uint8_t {
     // function calls; node is the FunctionExpression
     CachedOrSkip, // push its cached result and skip to target, or go on
     Call1,
+    CallCached,      // a one-argument call after its argument, answered by the cache if it can
     CallOfVar,       // a one-argument call whose argument is just x or y
     SkipIfNotFinite, // a two-argument call whose first argument is not finite
     Call2,
@@ -60,6 +62,12 @@ double divide(double left, double right) {
     // Where the handheld's processor faulted; see OperatorExpression.
     if (right == 0.0 && IExpression::s_withex) raiseEngineError(FaultCode::EXCEPTION_FLT_DIVIDE_BY_ZERO);
     return left / right;
+}
+
+double addMulRun(double acc, const double* pair, int count) {
+    for (const double* end = pair + 2 * count; pair != end; pair += 2)
+        acc = (acc + pair[0]) * pair[1];
+    return acc;
 }
 
 double power(double left, double right) {
@@ -98,7 +106,9 @@ private:
     void emitRightLeaf(wchar_t op, const Leaf& right);
     void emitLeftConstant(wchar_t op, double left);
     void emitMultiplication(double factor);
-    static constexpr std::uint8_t MAX_RUN = 255;
+    using StepIterator = std::vector<EvaluationProgram::Step>::const_iterator;
+    static bool isPlainArithmetic(StepIterator first, StepIterator last);
+    static constexpr std::uint16_t MAX_RUN = 0xFFFF;
     std::size_t emit(Code code, double value = 0.0, IExpression* node = nullptr, std::uint8_t variable = 0);
     void push() {
         if (++m_depth > m_maxDepth) m_maxDepth = m_depth;
@@ -140,6 +150,7 @@ std::size_t ProgramBuilder::emit(Code code, double value, IExpression* node, std
     case Code::Faculty:
     case Code::CachedOrSkip:
     case Code::Call1:
+    case Code::CallCached:
     case Code::CallOfVar:
     case Code::Call2:
         m_program.m_withCalls = true;
@@ -147,7 +158,7 @@ std::size_t ProgramBuilder::emit(Code code, double value, IExpression* node, std
     default:
         break;
     }
-    m_program.m_steps.push_back({code, variable, 0, value, node});
+    m_program.m_steps.push_back({code, variable, 0, 0, value, node});
     return m_program.m_steps.size() - 1;
 }
 
@@ -201,23 +212,30 @@ void ProgramBuilder::emitRightLeaf(wchar_t op, const Leaf& right) {
 // takes one step: each multiplication, with the addition just before it,
 // becomes a pair (a, m) computed as (acc + a) * m. A multiplication without
 // an addition gets a = -0, and adding -0 changes no double; subtracting c
-// and adding -c give the same double too. No jump lands inside a run: the
-// steps a jump lands on follow a call.
+// and adding -c give the same double too. A variable loaded just before the
+// run is loaded by the run. A jump may land on the first step of a run (it
+// follows a call), never inside one.
 void ProgramBuilder::emitMultiplication(double factor) {
     std::vector<EvaluationProgram::Step>& steps = m_program.m_steps;
     std::vector<double>& constants = m_program.m_constants;
     double addend = -0.0;
-    if (!steps.empty() && (steps.back().code == Code::AddConst || steps.back().code == Code::SubConst)) {
+    if (steps.back().code == Code::AddConst || steps.back().code == Code::SubConst) {
         addend = steps.back().code == Code::SubConst ? -steps.back().value : steps.back().value;
         steps.pop_back();
     }
-    if (!steps.empty() && steps.back().code == Code::AddMulRun && steps.back().variable < MAX_RUN &&
-        steps.back().target + 2 * steps.back().variable == static_cast<std::int32_t>(constants.size())) {
-        ++steps.back().variable;
+    EvaluationProgram::Step& last = steps.back();
+    const bool isRun = last.code == Code::AddMulRun || last.code == Code::VarAddMulRun;
+    if (isRun && last.count < MAX_RUN &&
+        last.target + 2 * last.count == static_cast<std::int32_t>(constants.size())) {
+        ++last.count;
+    } else if (last.code == Code::LoadVar) {
+        last.code = Code::VarAddMulRun;
+        last.target = static_cast<std::int32_t>(constants.size());
+        last.count = 1;
     } else {
         const std::size_t run = emit(Code::AddMulRun);
         steps[run].target = static_cast<std::int32_t>(constants.size());
-        steps[run].variable = 1;
+        steps[run].count = 1;
     }
     constants.push_back(addend);
     constants.push_back(factor);
@@ -297,12 +315,56 @@ bool ProgramBuilder::emitFunction(FunctionExpression* node) {
         emit(Code::CallOfVar, 0.0, node, leaf.variable);
         return true;
     }
-    std::size_t lookup = 0;
-    const bool cached = node->hasSampleCache();
-    if (cached) lookup = emit(Code::CachedOrSkip, 0.0, node);
+    if (!node->hasSampleCache()) {
+        if (!emitNode(node->getArgument())) return false;
+        emit(Code::Call1, 0.0, node);
+        return true;
+    }
+    const std::size_t lookup = emit(Code::CachedOrSkip, 0.0, node);
     if (!emitNode(node->getArgument())) return false;
-    emit(Code::Call1, 0.0, node);
-    if (cached) m_program.m_steps[lookup].target = static_cast<std::int32_t>(m_program.m_steps.size());
+    std::vector<EvaluationProgram::Step>& steps = m_program.m_steps;
+    if (isPlainArithmetic(steps.begin() + static_cast<std::ptrdiff_t>(lookup) + 1, steps.end())) {
+        steps.erase(steps.begin() + static_cast<std::ptrdiff_t>(lookup));
+        emit(Code::CallCached, 0.0, node);
+    } else {
+        emit(Code::Call1, 0.0, node);
+        steps[lookup].target = static_cast<std::int32_t>(steps.size());
+    }
+    return true;
+}
+
+// A few steps of arithmetic that can raise nothing cost less than jumping
+// around them, and evaluating them changes nothing when the cache then
+// answers: such an argument is evaluated before the cache is asked. Nothing
+// jumps into or out of them, so removing the jump around them moves no target.
+bool ProgramBuilder::isPlainArithmetic(StepIterator first, StepIterator last) {
+    constexpr std::ptrdiff_t MAX_STEPS = 6;
+    if (last - first > MAX_STEPS) return false;
+    for (; first != last; ++first) {
+        switch (first->code) {
+        case Code::LoadConst:
+        case Code::LoadVar:
+        case Code::Add:
+        case Code::Sub:
+        case Code::Mul:
+        case Code::AddConst:
+        case Code::SubConst:
+        case Code::MulConst:
+        case Code::DivConst:
+        case Code::Square:
+        case Code::AddMulRun:
+        case Code::VarAddMulRun:
+        case Code::AddVar:
+        case Code::SubVar:
+        case Code::MulVar:
+        case Code::ConstAdd:
+        case Code::ConstSub:
+        case Code::ConstMul:
+            break;
+        default:
+            return false;
+        }
+    }
     return true;
 }
 
@@ -355,12 +417,15 @@ namespace {
 template <bool WithCalls>
 double runSteps(const EvaluationProgram::Step* const steps, const double* constants, double x, double y) {
     using Step = EvaluationProgram::Step;
-    static const void* const s_labels[] = {
-        &&LoadConst, &&LoadVar,         &&LoadNode, &&Add,      &&Sub,      &&Mul,          &&Div,
-        &&Pow,       &&AddConst,        &&SubConst, &&MulConst, &&DivConst, &&PowConst,     &&Square,
-        &&AddMulRun, &&AddVar,          &&SubVar,   &&MulVar,   &&DivVar,   &&PowVar,       &&ConstAdd,
-        &&ConstSub,  &&ConstMul,        &&ConstDiv, &&ConstPow, &&Faculty,  &&CachedOrSkip, &&Call1,
-        &&CallOfVar, &&SkipIfNotFinite, &&Call2,    &&End};
+    static const void* const s_labels[] = {&&LoadConst, &&LoadVar,    &&LoadNode,  &&Add,
+                                           &&Sub,       &&Mul,        &&Div,       &&Pow,
+                                           &&AddConst,  &&SubConst,   &&MulConst,  &&DivConst,
+                                           &&PowConst,  &&Square,     &&AddMulRun, &&VarAddMulRun,
+                                           &&AddVar,    &&SubVar,     &&MulVar,    &&DivVar,
+                                           &&PowVar,    &&ConstAdd,   &&ConstSub,  &&ConstMul,
+                                           &&ConstDiv,  &&ConstPow,   &&Faculty,   &&CachedOrSkip,
+                                           &&Call1,     &&CallCached, &&CallOfVar, &&SkipIfNotFinite,
+                                           &&Call2,     &&End};
     static_assert(sizeof s_labels / sizeof s_labels[0] == static_cast<std::size_t>(Code::End) + 1);
 
     double stack[EvaluationProgram::STACK_SIZE];
@@ -427,9 +492,11 @@ Square:
     acc = acc * acc;
     NEXT_STEP;
 AddMulRun:
-    for (const double *pair = constants + step->target, *end = pair + 2 * step->variable; pair != end;
-         pair += 2)
-        acc = (acc + pair[0]) * pair[1];
+    acc = addMulRun(acc, constants + step->target, step->count);
+    NEXT_STEP;
+VarAddMulRun:
+    *sp++ = acc;
+    acc = addMulRun(variables[step->variable], constants + step->target, step->count);
     NEXT_STEP;
 AddVar:
     acc = acc + variables[step->variable];
@@ -478,6 +545,10 @@ CachedOrSkip:
 Call1:
     CALLING_STEP;
     acc = function()->applyOne(acc, x, y);
+    NEXT_STEP;
+CallCached:
+    CALLING_STEP;
+    if (!function()->cachedResult(x, y, acc)) acc = function()->applyOne(acc, x, y);
     NEXT_STEP;
 CallOfVar:
     CALLING_STEP;

@@ -39,7 +39,8 @@ public:
     struct Step {
         Code code;
         std::uint8_t variable; // 0 for x, 1 for y
-        std::int32_t target;   // index of the step after a skipped part
+        std::uint16_t count;   // pairs of a run
+        std::int32_t target;   // index of the step after a skipped part, or of a run's first pair
         double value;
         IExpression* node;
     };
@@ -48,5 +49,5 @@ private:
     friend class ProgramBuilder;
     std::vector<Step> m_steps;
     std::vector<double> m_constants; // pairs of the runs of additions and multiplications
-    bool m_withCalls = false; // some step calls a function
+    bool m_withCalls = false;        // some step calls a function
 };

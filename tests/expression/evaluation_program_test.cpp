@@ -92,6 +92,9 @@ const wchar_t* const s_formulas[] = {
     L"mod(x,3)", L"mod(1/x,2)", L"binom(x,2)", L"binom(10,x)", L"gcd(x,6)", L"imod(x,y)", L"sum(x)",
     L"int(x)+frac(x)", L"sign(x)*abs(x)", L"lastxval()", L"lastxval(x)", L"sin(30)", L"cos(2*pi)",
     L"2*sin(x)^2-1", L"-sin(x)", L"sin(x)!", L"x*(sin(x)+1)", L"1+sqr(1+sqr(1+sqr(x)))",
+    // arguments evaluated before the cache is asked, or jumped around
+    L"sin(2*x)", L"cos(2*x+1)", L"sin((x+1)*2)", L"(sin(x^3)+1)*2", L"sin(x^3)*2-1", L"sin(x/0)", L"sin(1/x)",
+    L"cos(x/y)", L"sin(y*2)+cos(x*2)", L"sqr(x*x+y*y)", L"ln(x-1-1-1-1-1-1-1-1)", L"mod(x*2,3)*2+1",
     // what only fails when evaluated
     L"3\u00B44", L"foo", L"x+foo", L"sin(foo)",
 };
