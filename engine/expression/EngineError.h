@@ -56,6 +56,7 @@ constexpr std::uint32_t NOT_A_NUMBER = 1028;     // digit outside the base
 constexpr std::uint32_t BINOM_NATURAL = 1029;
 constexpr std::uint32_t BINOM_ORDER = 1030;
 constexpr std::uint32_t FACULTY = 1031;
+constexpr std::uint32_t CANNOT_DERIVE = 1032;    // "The expresssion cannot be derivated!"
 constexpr std::uint32_t NO_Y_FUNCTIONS = 1035;   // statistics: unknown name or y values missing
 constexpr std::uint32_t INVALID_ELEMENTS = 1036; // an item of a value list or matrix is unreadable
 constexpr std::uint32_t ALPHA_RANGE = 1037;      // quantile argument outside 0..1

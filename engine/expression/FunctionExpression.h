@@ -28,6 +28,11 @@ public:
     bool containsX() override { return m_containsX; }
     bool containsY() override { return m_containsY; }
 
+    // Simplifier, derivation and text (NodeTerms.cpp, Derivation.cpp, ExpressionText.cpp).
+    std::unique_ptr<PolynomTerm> toPolynom() override;
+    std::wstring derivate() override;
+    std::wstring toString(int mode) override;
+
     const std::wstring& getName() const { return m_name; }
     int getParameterCount() const { return m_parameters; }
     IExpression* getArgument() const { return m_argument.getExpression(); }

@@ -56,6 +56,9 @@ public:
     bool isOperator() { return m_node->isOperator(); }
     wchar_t getOperator() { return m_node->getOperator(); }
 
+    // The held tree simplified: its term's text, then the cosmetic tables.
+    std::wstring toSimplifiedString();
+
 private:
     std::unique_ptr<IExpression> m_node;
 };

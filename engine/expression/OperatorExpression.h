@@ -27,6 +27,15 @@ public:
     bool isOperator() override { return true; }
     wchar_t getOperator() override { return m_operator; }
 
+    // Simplifier, derivation, text and polynomial routines (NodeTerms.cpp,
+    // Derivation.cpp, ExpressionText.cpp, PolynomialText.cpp).
+    double getNumber() override;
+    double getXHoch(int n) override;
+    std::unique_ptr<PolynomTerm> toPolynom() override;
+    std::wstring polynomdivision(IExpression* divisor) override;
+    std::wstring derivate() override;
+    std::wstring toString(int mode) override;
+
     // A root evaluates through its compiled program (see EvaluationProgram).
     void setProgram(EvaluationProgram program) { m_program = std::move(program); }
 

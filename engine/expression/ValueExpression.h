@@ -22,6 +22,11 @@ public:
     bool containsY() override { return m_kind == Kind::Y; }
     bool isValue() override { return true; }
 
+    // Simplifier, derivation and text (NodeTerms.cpp, Derivation.cpp, ExpressionText.cpp).
+    std::unique_ptr<PolynomTerm> toPolynom() override;
+    std::wstring derivate() override;
+    std::wstring toString(int mode) override;
+
     const std::wstring& getText() const { return m_text; }
     double getValue() const { return m_value; }
 
