@@ -23,10 +23,18 @@ std::wstring toText(std::string_view bytes) {
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         switch (b) {
-        case 0x80: text.push_back(L'\u00B2'); break;
-        case 0x81: text.push_back(L'\u00B3'); break;
-        case 0x82: text.push_back(L'\u00B4'); break;
-        default: text.push_back(static_cast<wchar_t>(b)); break;
+        case 0x80:
+            text.push_back(L'\u00B2');
+            break;
+        case 0x81:
+            text.push_back(L'\u00B3');
+            break;
+        case 0x82:
+            text.push_back(L'\u00B4');
+            break;
+        default:
+            text.push_back(static_cast<wchar_t>(b));
+            break;
         }
     }
     return text;

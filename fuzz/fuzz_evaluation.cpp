@@ -2,6 +2,7 @@
 // with and without raised errors: the compiled program must agree with
 // evaluating node by node, bit for bit and error for error.
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -15,18 +16,34 @@
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr double SAMPLES[] = {-2.5, -1.0, -1.0, 0.0, -0.0, 0.5, 2.0, 3.0, 3.0, 90.0, 171.0,
-                              1e300, -1e-310, std::numeric_limits<double>::infinity(),
+constexpr double SAMPLES[] = {-2.5,
+                              -1.0,
+                              -1.0,
+                              0.0,
+                              -0.0,
+                              0.5,
+                              2.0,
+                              3.0,
+                              3.0,
+                              90.0,
+                              171.0,
+                              1e300,
+                              -1e-310,
+                              std::numeric_limits<double>::infinity(),
                               std::numeric_limits<double>::quiet_NaN()};
 
-// The value bits of each sample, or the engine code raised there.
+// The value bits of each sample, or the engine code raised there. NaN counts
+// as one value: which operand's NaN a sum or product passes on is the
+// compiler's choice, as the order of the operands of "+" is.
 std::vector<std::uint64_t> outcomes(IExpression& tree) {
     std::vector<std::uint64_t> out;
     EngineRandom::seed(7);
     for (double x : SAMPLES) {
         for (double y : {x, -0.75}) {
             try {
-                out.push_back(std::bit_cast<std::uint64_t>(tree.calculate(x, y)));
+                const double value = tree.calculate(x, y);
+                out.push_back(std::isnan(value) ? 0x7FF8000000000000ull
+                                                : std::bit_cast<std::uint64_t>(value));
             } catch (const EngineError& e) {
                 out.push_back(0xEEEE000000000000ull | e.code());
             }

@@ -10,8 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static OrvantaCalcBase* const s_engine = new OrvantaCalcBase();
     const fuzz::Input input(data, size);
     const std::filesystem::path& folder = fuzz::freshDataFolder();
-    const std::string bytes = input.flag(0) ? std::string(input.payload())
-                                            : "\xFF\xFE" + DataFile::encodeUtf16Le(fuzz::toText(input.payload()));
+    const std::string bytes = input.flag(0)
+                                  ? std::string(input.payload())
+                                  : "\xFF\xFE" + DataFile::encodeUtf16Le(fuzz::toText(input.payload()));
     fuzz::writeFile(folder / "integrals.txt", bytes);
     s_engine->setDataFolder(folder);
     s_engine->loadIntegrals();

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.numberMode = static_cast<int>(input.pick(2, 3));
     settings.precision = 1 + static_cast<int>(input.pick(4, 14));
     adapter.setParameterSource([](PlaceholderValues& values) {
-        for (int i = 0; i < 4; ++i) values.value[i] = 1.5 - i;
+        for (int i = 0; i < 4; ++i)
+            values.value[i] = 1.5 - i;
         return true;
     });
     OrvantaCalcBase::setLanguage(input.flag(7) ? 1 : 0);

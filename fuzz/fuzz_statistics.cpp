@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         adapter.calculateStatisticXY(formula, result, values);
         break;
     default:
-        adapter.calculateStatisticRegression(
-            input.flag(1) ? CalculatorModes::REG_EXPONENTIAL : CalculatorModes::REG_LINEAR, result, quality,
-            values);
+        adapter.calculateStatisticRegression(input.flag(1) ? CalculatorModes::REG_EXPONENTIAL
+                                                           : CalculatorModes::REG_LINEAR,
+                                             result, quality, values);
         break;
     }
     return 0;
