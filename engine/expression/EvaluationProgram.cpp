@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <utility>
 
 #include "FunctionExpression.h"
@@ -398,10 +399,15 @@ bool EvaluationProgram::s_enabled = true;
 
 void EvaluationProgram::attachTo(IExpression* root) {
     if (!s_enabled) return;
-    if (auto* op = dynamic_cast<OperatorExpression*>(root))
-        op->setProgram(compile(root));
-    else if (auto* function = dynamic_cast<FunctionExpression*>(root))
-        function->setProgram(compile(root));
+    auto* op = dynamic_cast<OperatorExpression*>(root);
+    auto* function = dynamic_cast<FunctionExpression*>(root);
+    if (!op && !function) return;
+    auto program = std::make_unique<EvaluationProgram>(compile(root));
+    if (program->isEmpty()) return;
+    if (op)
+        op->setProgram(std::move(program));
+    else
+        function->setProgram(std::move(program));
 }
 
 namespace {

@@ -17,11 +17,11 @@ class FunctionExpression;
 class EvaluationProgram {
 public:
     // Compiles the tree below root. An empty program (isEmpty) means the
-    // tree is evaluated node by node: too deep for the program's stack, or
-    // too simple to gain anything.
+    // tree is evaluated node by node: it is too deep for the program's stack.
     static EvaluationProgram compile(IExpression* root);
     // Compiles the tree and hands the program to its root, when the root is
-    // a node that runs one (operator and function nodes).
+    // a node that runs one (operator and function nodes). Only roots hold a
+    // program, so that a tree stays as small as its nodes.
     static void attachTo(IExpression* root);
 
     // Whether the parser compiles the trees it returns; off, they are

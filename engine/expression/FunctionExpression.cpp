@@ -112,7 +112,7 @@ void FunctionExpression::parseTwoArguments(const std::wstring& argument) {
 }
 
 double FunctionExpression::calculate(double x, double y) {
-    if (!m_program.isEmpty()) return m_program.run(x, y);
+    if (m_program) return m_program->run(x, y);
     if (m_parameters == 2) {
         const double a = m_argument.calculate(x, y);
         if (!std::isfinite(a)) return a;

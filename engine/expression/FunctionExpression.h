@@ -1,8 +1,8 @@
 #pragma once
+#include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
-
-#include <cmath>
 
 #include "EvaluationProgram.h"
 #include "IExpression.h"
@@ -39,7 +39,7 @@ public:
     IExpression* getSecondArgument() const { return m_second.getExpression(); }
 
     // A root evaluates through its compiled program (see EvaluationProgram).
-    void setProgram(EvaluationProgram program) { m_program = std::move(program); }
+    void setProgram(std::unique_ptr<EvaluationProgram> program) { m_program = std::move(program); }
 
     // The steps of calculate (x, y) for one-argument calls, shared with the
     // compiled program so that both keep the same cache in the same way.
@@ -96,5 +96,5 @@ private:
     bool m_hasConst = false;
     double m_constResult = 0.0;
 
-    EvaluationProgram m_program;
+    std::unique_ptr<EvaluationProgram> m_program;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     std::wstring toString(int mode) override;
 
     // A root evaluates through its compiled program (see EvaluationProgram).
-    void setProgram(EvaluationProgram program) { m_program = std::move(program); }
+    void setProgram(std::unique_ptr<EvaluationProgram> program) { m_program = std::move(program); }
 
 private:
     // squareByProduct: an exponent of exactly 2 is computed as a product.
@@ -46,5 +47,5 @@ private:
     wchar_t m_operator;
     IExpressionHolder m_left;
     IExpressionHolder m_right;
-    EvaluationProgram m_program;
+    std::unique_ptr<EvaluationProgram> m_program;
 };
