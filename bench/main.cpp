@@ -171,9 +171,9 @@ void printServiceTable() {
     bool any = false;
     for (const Measure& m : measures()) {
         if (m.column != Column::Service) continue;
-        if (!any) std::printf("\n%-60s %12s\n", "service", "us per call");
+        if (!any) std::printf("\n%-70s %12s\n", "service", "us per call");
         any = true;
-        std::printf("%-60s %12s\n", m.label.c_str(), number(m.median / 1000, "%.1f").c_str());
+        std::printf("%-70s %12s\n", m.label.c_str(), number(m.median / 1000, "%.1f").c_str());
     }
 }
 
