@@ -139,6 +139,109 @@ const HostileCase s_cases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, HostileFacade, ::testing::ValuesIn(s_cases),
                          [](const auto& info) { return info.param.name; });
 
+// The searches of the function calculator and the plot sampling with steps
+// of zero, below zero and too small to move, and ranges of 1E300.
+struct RangeCase {
+    std::string name;
+    double from;
+    double to;
+    double step;
+};
+
+const RangeCase s_ranges[] = {
+    {"ZeroStep", -1.0, 1.0, 0.0},
+    {"NegativeStep", -1.0, 1.0, -0.1},
+    {"StepTooSmallToMove", 1E300, 1E300 + 1E290, 1.0},
+    {"HugeRange", -1E300, 1E300, 0.0},
+    {"HugeRangeWithStep", -1E300, 1E300, 1E298},
+    {"ReversedRange", 1.0, -1.0, 0.1},
+    {"EmptyRange", 2.0, 2.0, 0.0},
+    {"InfiniteRange", -HUGE_VAL, HUGE_VAL, 1.0},
+    {"UndefinedBounds", NAN, 1.0, NAN},
+    {"TinyRange", 0.0, 1E-300, 0.0},
+};
+
+class HostileRanges : public DataFolderTest, public ::testing::WithParamInterface<RangeCase> {};
+
+// Runs call, which must end in time with a result text or a message; returns
+// what the call returned.
+bool expectAnswer(const std::string& what, const std::function<bool(std::wstring&)>& call) {
+    std::wstring text;
+    const auto start = std::chrono::steady_clock::now();
+    const bool ok = call(text);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, HANG_BOUND) << what;
+    if (!ok) text = OrvantaCalcBase::getLastError();
+    EXPECT_FALSE(text.empty()) << what << " ok=" << ok;
+    return ok;
+}
+
+TEST_P(HostileRanges, EveryWalkEndsWithAResultOrAMessage) {
+    const RangeCase& c = GetParam();
+    std::vector<double> list;
+    std::vector<double> values(1000);
+    for (const wchar_t* formula : {L"x^2-1", L"1/x", L"sqr(x)", L"sin(x)"}) {
+        for (bool withex : {false, true}) {
+            IExpression::s_withex = withex;
+            auto run = [&](const char* what, auto operation) {
+                expectAnswer(std::string(what) + " " + c.name, [&](std::wstring& result) {
+                    std::wstring f = formula;
+                    return operation(f, result);
+                });
+            };
+            run("solve", [&](std::wstring& f, std::wstring& r) {
+                return calc->calculateFunctionSolve(f, r, list, c.from, c.to, c.step);
+            });
+            run("extrema", [&](std::wstring& f, std::wstring& r) {
+                return calc->calculateFunctionExtrema(f, r, c.from, c.to);
+            });
+            run("saddle points", [&](std::wstring& f, std::wstring& r) {
+                return calc->calculateFunctionSaddlePoints(f, r, c.from, c.to);
+            });
+            run("discontinuities", [&](std::wstring& f, std::wstring& r) {
+                return calc->calculateFunctionDiscontinues(f, r, c.from, c.to);
+            });
+            for (int type = CalculatorModes::INT_RECTANGULAR; type <= CalculatorModes::INT_SIMPSON; ++type) {
+                run("integral", [&](std::wstring& f, std::wstring& r) {
+                    return calc->calculateFunctionIntegral(f, r, c.from, c.to, c.step, false,
+                                                           static_cast<CalculatorModes::INTEGRALTYPE>(type));
+                });
+            }
+            run("plot", [&](std::wstring& f, std::wstring& r) {
+                double from = c.from;
+                double to = c.to;
+                double step = c.step;
+                const bool ok = calc->calculatePlotterX(f, from, to, step, values.data(), values.size());
+                r = L"sampled";
+                return ok;
+            });
+        }
+    }
+    IExpression::s_withex = false;
+}
+INSTANTIATE_TEST_SUITE_P(Table, HostileRanges, ::testing::ValuesIn(s_ranges),
+                         [](const auto& info) { return info.param.name; });
+
+// The longest walks allowed end in time; one sample more is refused.
+TEST_F(HostileRanges, TheLongestWalksAllowedEndInTime) {
+    const std::wstring formula = L"sin(x)*cos(2*x)+ln(abs(x)+1)";
+    const double widest = static_cast<double>(OrvantaCalcBase::MAX_SAMPLES);
+    std::vector<double> zeros;
+    for (double scale : {0.999, 1.001}) {
+        const bool allowed = scale < 1.0;
+        const std::string what = allowed ? " allowed" : " refused";
+        EXPECT_EQ(allowed, expectAnswer("solve" + what, [&](std::wstring& result) {
+                      std::wstring f = formula;
+                      return calc->calculateFunctionSolve(f, result, zeros, 0.0, scale * widest * 1e-5, 1e-5);
+                  }));
+        // Discontinuities are searched at 500 samples per unit.
+        EXPECT_EQ(allowed, expectAnswer("discontinuities" + what, [&](std::wstring& result) {
+                      std::wstring f = formula;
+                      const double half = scale * widest / 1000.0;
+                      return calc->calculateFunctionDiscontinues(f, result, -half, half);
+                  }));
+    }
+}
+
 std::wstring cellValue(int i) {
     static const wchar_t* const cells[] = {L"1/0",     L"0/0",   L"1E308*10", L"-1E308*10",
                                            L"sqr(-1)", L"1E308", L"2",        L"NaN"};
