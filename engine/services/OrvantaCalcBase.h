@@ -235,8 +235,10 @@ public:
 
     // --- Plot sampling ---
     // Every walk over a range, and every sampling array, is bounded by this
-    // many samples; a longer walk is refused with a message.
-    static constexpr std::size_t MAX_SAMPLES = 10000000;
+    // many samples; a longer walk is refused with a message. A million keeps
+    // the slowest walk (discontinuities: four evaluations per sample) of an
+    // ordinary formula well within a second.
+    static constexpr std::size_t MAX_SAMPLES = 1000000;
     // Size of the array calculatePlotterX, calculatePlotterY and
     // calculatePlotterTX fill for the range and step: one value per sample
     // point from `from` to `to`, plus one for the rounding of the accumulated
