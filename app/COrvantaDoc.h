@@ -133,6 +133,13 @@ public:
     bool calculateFolgeRecursiv(std::wstring& f, double& from, double& to, std::wstring& start,
                                 double* values, std::size_t capacity);
 
+    // Solves a stored equation for x, between from and to (without a range:
+    // -32000 to 32000). The result gets "=" and the zeros appended, or the
+    // message when the engine left it empty.
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, bool& found);
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to,
+                         bool& found);
+
     // Passed to the engine as they are: the units and groups of the converter
     // and the integral table.
     bool addMetric(const std::wstring& name, const std::wstring& group, double factor);

@@ -111,6 +111,14 @@ bool COrvantaDoc::calculateFunctionDerivation(std::wstring& f, std::wstring& res
     return adapter().calculateFunctionDerivation(f, result, x);
 }
 
+bool COrvantaDoc::calculateSolver(const std::wstring& equation, std::wstring& result, bool& found) {
+    return adapter().calculateSolver(equation, result, found);
+}
+bool COrvantaDoc::calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to,
+                                  bool& found) {
+    return adapter().calculateSolver(equation, result, from, to, found);
+}
+
 // ---- Plot sampling ----
 
 bool COrvantaDoc::calculatePlotterX(std::wstring& f, double& from, double& to, double& step, double* values,

@@ -232,3 +232,23 @@ TEST_F(DocumentAdapterTest, PlotSamplingUsesTheAngleUnitWithoutRaisingErrors) {
     EXPECT_NEAR(values[0], 1.0, 1e-12);
     EXPECT_FALSE(IExpression::s_withex);
 }
+
+TEST_F(DocumentAdapterTest, TheSolverSearchesItsRangeOrTheWideDefault) {
+    bool found = false;
+    std::wstring result = L"x";
+    EXPECT_TRUE(doc().calculateSolver(L"x^2=4", result, -10, 10, found));
+    EXPECT_EQ(result, L"x=-2; 2");
+    EXPECT_TRUE(found);
+
+    result = L"x";
+    found = false;
+    EXPECT_TRUE(doc().calculateSolver(L"x=20000", result, found)) << "without a range: -32000 to 32000";
+    EXPECT_EQ(result, L"x=20000");
+    EXPECT_TRUE(found);
+
+    result = L"x";
+    found = false;
+    EXPECT_TRUE(doc().calculateSolver(L"x^2=-1", result, -10, 10, found));
+    EXPECT_EQ(result, engineText(40183));
+    EXPECT_FALSE(found);
+}
