@@ -14,9 +14,7 @@ CKeypadDialog::CKeypadDialog(QWidget* parent) : CLodrinDialog(parent) {}
 void CKeypadDialog::buildKeypadLayout(const QString& prompt, std::initializer_list<Field> fields,
                                       bool withDecimalKey) {
     auto* top = new QVBoxLayout(this);
-    auto* promptLabel = LodrinUi::withId(new QLabel(prompt, this), LodrinId::PROMPT);
-    promptLabel->setWordWrap(true);
-    top->addWidget(promptLabel);
+    top->addWidget(createPrompt(prompt));
 
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -42,17 +40,22 @@ CKeypad* CKeypadDialog::createKeypad(bool withDecimalKey) {
     return keypad;
 }
 
+void CKeypadDialog::setKeypadTarget(int id) {
+    if (auto* edit = control<QLineEdit>(id)) recordTarget(edit);
+}
+
+void CKeypadDialog::recordTarget(QLineEdit* edit) {
+    bool ok = false;
+    const int id = edit->objectName().toInt(&ok);
+    if (!ok) return;
+    m_target = id;
+    m_selectionStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    m_selectionLength = static_cast<int>(edit->selectedText().size());
+}
+
 bool CKeypadDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            bool ok = false;
-            const int id = edit->objectName().toInt(&ok);
-            if (ok) {
-                m_target = id;
-                m_selectionStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-                m_selectionLength = static_cast<int>(edit->selectedText().size());
-            }
-        }
+        if (auto* edit = qobject_cast<QLineEdit*>(watched)) recordTarget(edit);
     }
     return CLodrinDialog::eventFilter(watched, event);
 }

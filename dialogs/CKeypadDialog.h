@@ -30,6 +30,10 @@ protected:
     // the keypad below them and the OK/Cancel image buttons beside.
     void buildKeypadLayout(const QString& prompt, std::initializer_list<Field> fields, bool withDecimalKey);
 
+    // Makes the edit id the target as if it had just lost the focus, keeping
+    // its current selection for the first key.
+    void setKeypadTarget(int id);
+
     // Creates an edit that can become the keypad target.
     QLineEdit* createTargetEdit(int id);
     CKeypad* createKeypad(bool withDecimalKey);
@@ -37,6 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void recordTarget(QLineEdit* edit);
+
     int m_target = -1;
     // The selection of the target when it lost the focus; the edit itself
     // forgets it then.

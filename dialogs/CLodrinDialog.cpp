@@ -2,10 +2,12 @@
 
 #include <QBoxLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "DataExchange.h"
 #include "LodrinIds.h"
@@ -118,6 +120,12 @@ QBoxLayout* CLodrinDialog::createOkCancel(bool images, Qt::Orientation orientati
     return layout;
 }
 
+QLabel* CLodrinDialog::createPrompt(const QString& text) {
+    auto* prompt = LodrinUi::withId(new QLabel(text, this), LodrinId::PROMPT);
+    prompt->setWordWrap(true);
+    return prompt;
+}
+
 void CLodrinDialog::showEvent(QShowEvent* event) {
     if (!m_initialised) {
         m_initialised = true;
@@ -134,7 +142,13 @@ void CLodrinDialog::place() {
         return;
     }
     adjustSize();
-    resize(size().boundedTo(area.size()));
+    QSize fitted = size().boundedTo(area.size());
+    // Word-wrapped prompts need more lines, so more height, once the width
+    // is cut to the screen's.
+    if (layout() && layout()->hasHeightForWidth())
+        fitted.setHeight(std::min(area.height(),
+                                  std::max(fitted.height(), layout()->totalHeightForWidth(fitted.width()))));
+    resize(fitted);
     QRect frame(QPoint(0, 0), size());
     frame.moveCenter(area.center());
     move(frame.topLeft());

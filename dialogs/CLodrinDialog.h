@@ -5,6 +5,7 @@
 
 class DataExchange;
 class QBoxLayout;
+class QLabel;
 class QPushButton;
 
 // Base of every dialog of the library. A dialog takes the launcher's language
@@ -48,6 +49,9 @@ protected:
     // The OK and Cancel buttons (ids 1 and 2). The image variant shows the
     // library's check and cross icons, as the dialogs with a keypad do.
     QBoxLayout* createOkCancel(bool images, Qt::Orientation orientation = Qt::Horizontal);
+
+    // The word-wrapped prompt at the top of a dialog (static 1252).
+    QLabel* createPrompt(const QString& text);
 
     void showEvent(QShowEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
 #include <regex>
 
 #include "LodrinUi.h"
@@ -85,6 +86,21 @@ void DataExchange::number(int id, double& value, double min, double max) {
     if (!parseNumber(edit->text().toStdWString(), parsed)) return fail(edit, t.number);
     if (!(parsed >= min && parsed <= max))
         return fail(edit, withLimits(t.numberRange, formatNumber(min), formatNumber(max)));
+    value = parsed;
+}
+
+void DataExchange::number(int id, double& value) {
+    if (m_failed) return;
+    auto* edit = LodrinUi::control<QLineEdit>(m_root, id);
+    if (!edit) return;
+    if (!m_save) {
+        edit->setText(LodrinUi::qs(formatNumber(value)));
+        return;
+    }
+    double parsed = 0;
+    // A number too large for a double is no number the calculator can use.
+    if (!parseNumber(edit->text().toStdWString(), parsed) || !std::isfinite(parsed))
+        return fail(edit, LodrinUi::byLanguage(m_language, ENGLISH, GERMAN).number);
     value = parsed;
 }
 

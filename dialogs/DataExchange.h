@@ -16,6 +16,8 @@ public:
     bool failed() const { return m_failed; }
 
     void number(int id, double& value, double min, double max);
+    // Any finite number.
+    void number(int id, double& value);
     void integer(int id, int& value, int min, int max);
     void check(int id, int& value);
     void text(int id, std::wstring& value);

@@ -82,16 +82,90 @@ constexpr int PC_COLOR_MAX = 1042;
 // Message, result and about boxes.
 constexpr int MESSAGE_TEXT = 1030;
 constexpr int RESULT_TEXT = 1051;
+
+// Select constant / expression.
+constexpr int SEL_EXPRESSIONS = 1059;
+constexpr int SEL_EDIT_EXPRESSIONS = 1060;
+constexpr int SEL_CONSTANTS = 1061;
+constexpr int SEL_EDIT_CONSTANTS = 1062;
+
+// Constant editor.
+constexpr int CONST_LIST = 1112;
+constexpr int CONST_NAME = 1314;
+constexpr int CONST_VALUE = 1266;
+
+// My Buttons / Functions.
+constexpr int FUNC_SLOTS = 1113;
+constexpr int FUNC_COPY_INPUT = 1267;
+constexpr int FUNC_VARIABLES = 1090;
+constexpr int FUNC_EXPRESSION = 1313;
+constexpr int FUNC_CAPTION = 1315;
+
+// History.
+constexpr int HISTORY_LIST = 1109;
+
+// Load and store equation.
+constexpr int EQ_LIST = 1045;
+constexpr int EQ_TEXT = 1046;
+constexpr int EQ_NAME = 1048;
+constexpr int EQ_DELETE = 1052;
+
+// Parameters.
+constexpr int PARAM_W = 1316;
+constexpr int PARAM_X = 1320;
+constexpr int PARAM_Y = 1102;
+constexpr int PARAM_Z = 1105;
+
+// New function.
+constexpr int NF_NAME = 1097;
+constexpr int NF_PARAM_NAME = 1096;
+constexpr int NF_PARAM_DEFAULT = 1083;
+constexpr int NF_ADD = 1080;
+constexpr int NF_DELETE = 1081;
+constexpr int NF_PARAMS = 1082;
+
+// Unit dialogs.
+constexpr int METRIC_KIND_LIST = 1323;
+constexpr int METRIC_NAME = 1094;
+constexpr int METRIC_VALUE = 1063;
+constexpr int METRIC_BASE_LINE = 1064;
+constexpr int KIND_NAME = 1065;
+constexpr int KIND_BASE = 1088;
+constexpr int METRIC_LIST = 1068;
+
+// Statistics, regression, x position, item selection.
+constexpr int STAT_TYPE = 1056;
+constexpr int STAT_COUNT = 1058;
+constexpr int REGRESSION_LIST = 1078;
+constexpr int XPOS = 1002;
+constexpr int ITEM_LIST = 1084;
 } // namespace LodrinId
 
 // The library's texts used by these dialogs.
 namespace LodrinText {
 constexpr unsigned TO_VALUES_GREATER = 42273;
 constexpr unsigned LANGUAGE_CHANGE = 42274;
+constexpr unsigned STATISTIC_COUNT = 42275;
 constexpr unsigned ENGINEERING_DIGITS = 42276;
+constexpr unsigned SELECT_ITEM = 42277;
+constexpr unsigned SELECT_REGRESSION = 42278;
+constexpr unsigned FUNCTION_NAME_DIGITS = 42279;
+constexpr unsigned FUNCTION_NAME_MISSING = 42280;
+constexpr unsigned FUNCTION_NAME_ENDS_WITH_DIGIT = 42281;
 constexpr unsigned TO_VALUE_GREATER = 42282;
+constexpr unsigned BASE_IS = 42283;
 constexpr unsigned BLACK_NOT_ALLOWED = 42284;
 constexpr unsigned STEP_COUNT = 42287;
 constexpr unsigned SAME_AS_BACKGROUND = 42288;
 constexpr unsigned NO_INTEGER = 42289;
+constexpr unsigned NO_FUNCTION_NAME = 42290;
+constexpr unsigned OPERATOR_TITLE = 42291;
+constexpr unsigned LOGIC_TITLE = 42292;
+constexpr unsigned LOGIC_PROMPT = 42293;
+constexpr unsigned OPERATOR_PROMPT = 42294;
+constexpr unsigned STRUCTURE_TITLE = 42295;
+constexpr unsigned STRUCTURE_PROMPT = 42296;
+constexpr unsigned SETTINGS_TITLE = 42297;
+constexpr unsigned SETTINGS_PROMPT = 42298;
+constexpr unsigned KIND_EXISTS = 42299;
 } // namespace LodrinText

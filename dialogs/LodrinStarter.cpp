@@ -1,13 +1,31 @@
 #include "LodrinStarter.h"
 
+#include <algorithm>
+
 #include "CDlgAbout.h"
+#include "CDlgAddMetric.h"
+#include "CDlgAddMetricKind.h"
+#include "CDlgConstants.h"
+#include "CDlgDelMetric.h"
+#include "CDlgDelMetricKind.h"
+#include "CDlgHistory.h"
 #include "CDlgIntegral.h"
+#include "CDlgItemSelection.h"
+#include "CDlgLoadEquation.h"
 #include "CDlgMessage.h"
+#include "CDlgMyFunctions.h"
+#include "CDlgNewFunction.h"
 #include "CDlgOptions.h"
+#include "CDlgParameters.h"
 #include "CDlgRange.h"
 #include "CDlgRangeSolver.h"
 #include "CDlgRangeSteps.h"
+#include "CDlgRegressionModel.h"
 #include "CDlgResult.h"
+#include "CDlgSelect.h"
+#include "CDlgStatisticOptions.h"
+#include "CDlgStoreEquation.h"
+#include "CDlgXPos.h"
 #include "CPropPage3dOther.h"
 #include "CPropPage3dRange.h"
 #include "CPropPageComplexColors.h"
@@ -17,6 +35,7 @@
 #include "CPropSheetPlotteroptions.h"
 #include "CPropSheetPlotteroptions3d.h"
 #include "CPropSheetPlotteroptionsComplex.h"
+#include "LodrinIds.h"
 #include "LodrinStrings.h"
 
 int LodrinStarter::s_language = 0;
@@ -33,6 +52,19 @@ template <std::size_t N> bool validSlot(int slot) {
 
 template <std::size_t N> std::wstring slotText(const std::array<std::wstring, N>& table, int slot) {
     return validSlot<N>(slot) ? table[static_cast<std::size_t>(slot)] : std::wstring();
+}
+
+// The first count slots of a table, for a dialog; count is cut to the table.
+template <std::size_t N>
+std::vector<std::wstring> firstSlots(const std::array<std::wstring, N>& table, int count) {
+    const auto n = static_cast<std::ptrdiff_t>(std::clamp(count, 0, static_cast<int>(N)));
+    return std::vector<std::wstring>(table.begin(), table.begin() + n);
+}
+
+// Takes the slots a dialog edited back, in slot order.
+template <std::size_t N>
+void takeSlots(std::array<std::wstring, N>& table, const std::vector<std::wstring>& edited) {
+    std::copy_n(edited.begin(), std::min(edited.size(), N), table.begin());
 }
 } // namespace
 
@@ -122,6 +154,178 @@ bool LodrinStarter::showAboutBox(bool) {
     CDlgAbout dialog(m_parent);
     run(dialog, false);
     return true;
+}
+
+// Stored texts.
+
+int LodrinStarter::showSelect(std::wstring& text, const std::vector<std::wstring>& expressions,
+                              const std::vector<std::wstring>& constants) {
+    CDlgSelect dialog(m_parent);
+    dialog.m_expressions = expressions;
+    dialog.m_constants = constants;
+    if (!run(dialog, false)) return -1;
+    if (dialog.m_edit != CDlgSelect::EDIT_NONE) return dialog.m_edit;
+    text = dialog.m_text;
+    return 0;
+}
+
+bool LodrinStarter::showConstants(int count) {
+    CDlgConstants dialog(m_parent);
+    dialog.m_keys = firstSlots(m_const_keys, count);
+    dialog.m_values = firstSlots(m_const_values, count);
+    if (!run(dialog, true)) return false;
+    takeSlots(m_const_keys, dialog.m_keys);
+    takeSlots(m_const_values, dialog.m_values);
+    return true;
+}
+
+bool LodrinStarter::showMyFunctions(const std::wstring& input, int count) {
+    CDlgMyFunctions dialog(m_parent);
+    dialog.m_input = input;
+    dialog.m_descriptions = firstSlots(m_function_descriptions, count);
+    dialog.m_expressions = firstSlots(m_function_expressions, count);
+    if (!run(dialog, true)) return false;
+    takeSlots(m_function_descriptions, dialog.m_descriptions);
+    takeSlots(m_function_expressions, dialog.m_expressions);
+    return true;
+}
+
+std::wstring LodrinStarter::showHistory() {
+    CDlgHistory dialog(m_parent);
+    dialog.m_items = m_history;
+    if (!run(dialog, false)) return {};
+    return dialog.selectedText();
+}
+
+int LodrinStarter::showLoadEquation() {
+    CDlgLoadEquation dialog(m_parent);
+    dialog.m_names = firstSlots(m_equation_names, EQUATION_LIST);
+    dialog.m_equations = firstSlots(m_equation_texts, EQUATION_LIST);
+    if (!run(dialog, false)) return -1;
+    return dialog.m_selected >= 0 ? dialog.m_selected : -1;
+}
+
+int LodrinStarter::showStoreEquation(const std::wstring& equation, std::wstring& name) {
+    CDlgStoreEquation dialog(m_parent);
+    dialog.m_equation = equation;
+    dialog.m_name = name;
+    dialog.m_names = firstSlots(m_equation_names, EQUATION_LIST);
+    dialog.m_deleted.assign(m_equation_deleted.begin(), m_equation_deleted.begin() + EQUATION_LIST);
+    if (!run(dialog, true)) return -1;
+    for (std::size_t i = 0; i < dialog.m_deleted.size() && i < EQUATION_SLOTS; ++i)
+        m_equation_deleted[i] = dialog.m_deleted[i];
+    name = dialog.m_name;
+    return dialog.m_selected >= 0 ? dialog.m_selected : -1;
+}
+
+int LodrinStarter::showNewFunction(std::wstring& text) {
+    CDlgNewFunction dialog(m_parent);
+    dialog.m_text = text;
+    if (!run(dialog, true)) return -1;
+    text = dialog.m_text;
+    return 1;
+}
+
+bool LodrinStarter::showParameters(bool useW, bool useX, bool useY, bool useZ, double& w, double& x,
+                                   double& y, double& z) {
+    CDlgParameters dialog(m_parent);
+    dialog.m_useW = useW;
+    dialog.m_useX = useX;
+    dialog.m_useY = useY;
+    dialog.m_useZ = useZ;
+    if (!run(dialog, false)) return false;
+    w = dialog.m_w;
+    x = dialog.m_x;
+    y = dialog.m_y;
+    z = dialog.m_z;
+    return true;
+}
+
+// Units, statistics, analysis.
+
+bool LodrinStarter::showAddMetric(const std::vector<std::wstring>& kinds,
+                                  const std::vector<std::wstring>& metrics, std::wstring& name,
+                                  std::wstring& kind, double& value) {
+    CDlgAddMetric dialog(m_parent);
+    dialog.m_kinds = kinds;
+    dialog.m_bases = metrics;
+    if (!run(dialog, true)) return false;
+    name = dialog.m_name;
+    kind = dialog.m_kind;
+    value = dialog.m_value;
+    return true;
+}
+
+bool LodrinStarter::showAddMetricKind(const std::vector<std::wstring>& kinds, std::wstring& name,
+                                      std::wstring& base) {
+    CDlgAddMetricKind dialog(m_parent);
+    dialog.m_kinds = kinds;
+    if (!run(dialog, false)) return false;
+    name = dialog.m_name;
+    base = dialog.m_base;
+    return true;
+}
+
+bool LodrinStarter::showDelMetric(const std::vector<std::wstring>& metrics, std::wstring& name) {
+    CDlgDelMetric dialog(m_parent);
+    dialog.m_items = metrics;
+    // OK with nothing selected has nothing to delete.
+    if (!run(dialog, false) || dialog.m_selected < 0) return false;
+    name = dialog.selectedText();
+    return true;
+}
+
+bool LodrinStarter::showDelMetricKind(const std::vector<std::wstring>& kinds, std::wstring& name) {
+    CDlgDelMetricKind dialog(m_parent);
+    dialog.m_items = kinds;
+    if (!run(dialog, false) || dialog.m_selected < 0) return false;
+    name = dialog.selectedText();
+    return true;
+}
+
+bool LodrinStarter::showStatisticOptions(unsigned& type, int& count) {
+    CDlgStatisticOptions dialog(m_parent);
+    dialog.m_type = type;
+    dialog.m_count = count;
+    if (!run(dialog, true)) return false;
+    type = dialog.m_type;
+    count = dialog.m_count;
+    return true;
+}
+
+bool LodrinStarter::showRegressionModel(int& model) {
+    CDlgRegressionModel dialog(m_parent);
+    if (!run(dialog, false)) return false;
+    model = dialog.m_selected;
+    return model >= 0;
+}
+
+bool LodrinStarter::showXPos(double& x) {
+    CDlgXPos dialog(m_parent);
+    if (!run(dialog, false)) return false;
+    x = dialog.m_x;
+    return true;
+}
+
+int LodrinStarter::showItemSelection(unsigned title, unsigned prompt,
+                                     const std::vector<std::wstring>& items) {
+    CDlgItemSelection dialog(loadString(title), loadString(prompt), m_parent);
+    dialog.m_items = items;
+    if (!run(dialog, false)) return -1;
+    return dialog.m_selected >= 0 ? dialog.m_selected : -1;
+}
+
+int LodrinStarter::showStructures(const std::vector<std::wstring>& items) {
+    return showItemSelection(LodrinText::STRUCTURE_TITLE, LodrinText::STRUCTURE_PROMPT, items);
+}
+int LodrinStarter::showOperator(const std::vector<std::wstring>& items) {
+    return showItemSelection(LodrinText::OPERATOR_TITLE, LodrinText::OPERATOR_PROMPT, items);
+}
+int LodrinStarter::showLogic(const std::vector<std::wstring>& items) {
+    return showItemSelection(LodrinText::LOGIC_TITLE, LodrinText::LOGIC_PROMPT, items);
+}
+int LodrinStarter::showProgramSettings(const std::vector<std::wstring>& items) {
+    return showItemSelection(LodrinText::SETTINGS_TITLE, LodrinText::SETTINGS_PROMPT, items);
 }
 
 // Ranges and integrals.

@@ -17,6 +17,8 @@ public:
     static constexpr int FUNCTION_SLOTS = 28;
     static constexpr int CONSTANT_SLOTS = 14;
     static constexpr int EQUATION_SLOTS = 14;
+    // The equation dialogs offer the first ten slots.
+    static constexpr int EQUATION_LIST = 10;
 
     // 0 English, 1 German; shared by every launcher of the process.
     static int s_language;
@@ -50,6 +52,41 @@ public:
     bool showMessage(const std::wstring& text);
     bool showAboutBox(bool flag);
 
+    // Stored texts: selection, constants, user functions, history, equations.
+    // showSelect returns 0 with text set to the chosen item, 1 or 2 when the
+    // user asked to edit the expressions or the constants, -1 on Cancel.
+    int showSelect(std::wstring& text, const std::vector<std::wstring>& expressions,
+                   const std::vector<std::wstring>& constants);
+    bool showConstants(int count);
+    bool showMyFunctions(const std::wstring& input, int count);
+    // The chosen entry, or an empty text when nothing was chosen.
+    std::wstring showHistory();
+    int showLoadEquation();
+    // The slot to store into, or -1; slots the user deleted on the way are
+    // marked (isEquationDeleted), the caller empties them.
+    int showStoreEquation(const std::wstring& equation, std::wstring& name);
+    // 1 with text set to the new function's head, or -1.
+    int showNewFunction(std::wstring& text);
+    bool showParameters(bool useW, bool useX, bool useY, bool useZ, double& w, double& x, double& y,
+                        double& z);
+
+    // Units, statistics, analysis.
+    bool showAddMetric(const std::vector<std::wstring>& kinds, const std::vector<std::wstring>& metrics,
+                       std::wstring& name, std::wstring& kind, double& value);
+    bool showAddMetricKind(const std::vector<std::wstring>& kinds, std::wstring& name, std::wstring& base);
+    bool showDelMetric(const std::vector<std::wstring>& metrics, std::wstring& name);
+    bool showDelMetricKind(const std::vector<std::wstring>& kinds, std::wstring& name);
+    bool showStatisticOptions(unsigned& type, int& count);
+    bool showRegressionModel(int& model);
+    bool showXPos(double& x);
+
+    // One item of a list under a fixed title and prompt: the selected index,
+    // or -1.
+    int showStructures(const std::vector<std::wstring>& items);
+    int showOperator(const std::vector<std::wstring>& items);
+    int showLogic(const std::vector<std::wstring>& items);
+    int showProgramSettings(const std::vector<std::wstring>& items);
+
     // Ranges and integrals.
     bool showRange(std::wstring prompt, double& from, double& to);
     bool showRangeSolver(std::wstring prompt, double& from, double& to);
@@ -73,6 +110,7 @@ public:
 private:
     // Sets the full-screen property and runs the dialog; true after OK.
     static bool run(CLodrinDialog& dialog, bool fullScreen);
+    int showItemSelection(unsigned title, unsigned prompt, const std::vector<std::wstring>& items);
 
     QWidget* m_parent;
     std::vector<std::wstring> m_history;

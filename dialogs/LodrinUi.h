@@ -1,8 +1,10 @@
 #pragma once
 #include <QComboBox>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "IMessageBox.h"
 
@@ -51,6 +53,23 @@ inline int currentIndexOr(const QComboBox* combo, int fallback) {
 inline void addNumberItems(QComboBox* combo, int first, int last, int step = 1) {
     for (int v = first; v <= last; v += step)
         combo->addItem(QString::number(v));
+}
+
+// Replaces the items of a list by texts.
+void setItems(QComboBox* combo, const std::vector<std::wstring>& items);
+
+// A list whose items may be long (formulas, names the user chose): it keeps
+// the dialog within the screen and cuts long items off instead.
+void allowLongItems(QComboBox* combo);
+
+// Makes an edit refuse the given characters, typed or pasted.
+void refuseCharacters(QLineEdit* edit, const QString& characters);
+
+// The unit files separate records with ";" and fields with ",": a unit or
+// kind name holding either would split into pieces the next time the files
+// are read, so the name fields do not take them.
+inline void guardUnitName(QLineEdit* edit) {
+    refuseCharacters(edit, QStringLiteral(",;"));
 }
 
 // Shows the library text id, in the given language, in a box with one OK

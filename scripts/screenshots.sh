@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Photographs the options dialog and the 2D plot settings in English and
-# German on a virtual X display. Pictures go to screenshots/ (not versioned).
+# Photographs the options dialog, the 2D plot settings, the user-function
+# editor and the add-unit dialog in English and German on a virtual X
+# display. Pictures go to screenshots/ (not versioned).
 # Arguments are passed to the tool, e.g. --screen 640x480.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "CLodrinDialog.h"
 #include "ColorRef.h"
@@ -69,6 +71,28 @@ void showPlotSettings(LodrinStarter& starter) {
     starter.showPlotteroptions(xmin, xmax, ymin, ymax, piScale, eScale, quality, type, lineWidth, background,
                                fn1, fn2, fn3, fn4);
 }
+// A few keys are taken, the others still free.
+void showMyFunctions(LodrinStarter& starter) {
+    const std::pair<const wchar_t*, const wchar_t*> functions[] = {{L"sq", L"sq(x)=x^2"},
+                                                                   {L"cub", L"cub(x)=x^3"},
+                                                                   {L"hyp", L"hyp(x,y)=sqrt(x^2+y^2)"},
+                                                                   {L"inv", L"inv(x)=1/x"}};
+    int slot = 0;
+    for (const auto& [caption, formula] : functions)
+        starter.initFunctions(slot++, caption, formula);
+    starter.showMyFunctions(L"sin(x)^2+cos(x)^2", LodrinStarter::FUNCTION_SLOTS);
+}
+
+void showAddMetric(LodrinStarter& starter, int language) {
+    const std::vector<std::wstring> kinds =
+        language == 1 ? std::vector<std::wstring>{L"Länge", L"Masse", L"Geschwindigkeit", L"Fläche", L"Zeit"}
+                      : std::vector<std::wstring>{L"Length", L"Mass", L"Speed", L"Area", L"Time"};
+    const std::vector<std::wstring> bases{L"meter", L"kilogram", L"meters/second", L"square meter",
+                                          L"Second"};
+    std::wstring name, kind;
+    double value = 0;
+    starter.showAddMetric(kinds, bases, name, kind, value);
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +122,8 @@ int main(int argc, char** argv) {
     const std::pair<const char*, std::function<void(LodrinStarter&, int)>> dialogs[] = {
         {"options", [](LodrinStarter& s, int language) { showOptions(s, language); }},
         {"plot2d", [](LodrinStarter& s, int) { showPlotSettings(s); }},
+        {"myfunctions", [](LodrinStarter& s, int) { showMyFunctions(s); }},
+        {"addmetric", [](LodrinStarter& s, int language) { showAddMetric(s, language); }},
     };
     bool ok = true;
     for (const auto& [language, suffix] : languages) {
