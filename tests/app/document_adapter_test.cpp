@@ -1,4 +1,5 @@
 #include "AppTest.h"
+#include "CDlgParameters.h"
 #include "COrvantaDoc.h"
 
 namespace {
@@ -84,7 +85,8 @@ TEST_F(DocumentAdapterTest, TheDocumentsSettingsReachTheEngine) {
 
 TEST_F(DocumentAdapterTest, PlaceholdersAskForTheirValues) {
     bool ok = false;
-    // Without a parameter dialog nothing is calculated and the result stays.
+    // Cancelling the parameter dialog calculates nothing and the result stays.
+    onNextDialog<CDlgParameters>([](CDlgParameters& dialog) { dialog.reject(); });
     EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"before");
     EXPECT_TRUE(ok);
 
