@@ -35,7 +35,7 @@ COrvantaDoc::COrvantaDoc(SettingsStore& store, const std::filesystem::path& data
     OrvantaCalcBase::setMessageBoxHandler(showEngineMessage);
     m_adapter->setParameterSource(askParameters);
 
-    loadSlots(EngineTables::functions());
+    loadUserKeys();
     loadConstants();
     loadEquations();
     loadNumberFormat();

@@ -100,6 +100,39 @@ public:
     // On failure the result is the message.
     bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
 
+    // The function calculator: on failure the result is the message. The zero
+    // search reports its zeros only as text.
+    bool calculateFunctionSimplify(std::wstring& f, std::wstring& result, bool keepShorter, bool symbolic);
+    bool calculatePolynomparts(std::wstring& f, std::wstring& result);
+    bool calculatePolynomdivision(std::wstring& f, std::wstring& result);
+    bool calculateFunctionSolve(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionExtrema(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionSaddlePoints(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionDiscontinues(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionIntegral(std::wstring& f, std::wstring& result, double from, double to, double step,
+                                   bool absolute, CalculatorModes::INTEGRALTYPE type);
+    bool calculateFunctionAt(std::wstring& f, std::wstring& result, double x);
+    // The value as a number; on failure nothing is replaced.
+    bool calculateFunctionAt(std::wstring& f, double& value, double x);
+    bool calculateFunctionDerivation(std::wstring& f, std::wstring& result);
+    bool calculateFunctionDerivation(std::wstring& f, std::wstring& result, double x);
+
+    // Plot sampling, with raised errors off: undefined points become gaps,
+    // and false tells the plot to treat the samples as undefined. The arrays
+    // hold capacity values.
+    bool calculatePlotterX(std::wstring& f, double& from, double& to, double& step, double* values,
+                           std::size_t capacity);
+    bool calculatePlotterX(std::wstring& f, double& from, double& to, double* values, std::size_t capacity);
+    bool calculatePlotterTX(std::wstring& f, double& t, double& from, double& to, double& step,
+                            double* values, std::size_t capacity);
+    bool calculatePlotterY(std::wstring& f, double& from, double& to, double& step, double* values,
+                           std::size_t capacity);
+    bool calculateParameterFunction(std::wstring& f, int count, double* xs, double* ys);
+    bool calculateParameter3DFunction(std::wstring& f, int count, double* xs, double* ys, double* zs);
+    bool calculatePolarFunction(std::wstring& f, int count, double* ts, double* rs);
+    bool calculateFolgeRecursiv(std::wstring& f, double& from, double& to, std::wstring& start,
+                                double* values, std::size_t capacity);
+
     // Passed to the engine as they are: the units and groups of the converter
     // and the integral table.
     bool addMetric(const std::wstring& name, const std::wstring& group, double factor);
@@ -123,7 +156,7 @@ public:
 
 private:
     // Construction, step by step.
-    void loadSlots(const SlotTable& table);
+    void loadUserKeys();
     void loadConstants();
     void loadEquations();
     void loadNumberFormat();

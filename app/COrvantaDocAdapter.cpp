@@ -68,6 +68,82 @@ bool COrvantaDoc::calculateConverter(std::wstring& value, std::wstring& from, st
     return adapter().calculateConverter(value, from, to, result);
 }
 
+// ---- Function calculator ----
+
+bool COrvantaDoc::calculateFunctionSimplify(std::wstring& f, std::wstring& result, bool keepShorter,
+                                            bool symbolic) {
+    return adapter().calculateFunctionSimplify(f, result, keepShorter, symbolic);
+}
+bool COrvantaDoc::calculatePolynomparts(std::wstring& f, std::wstring& result) {
+    return adapter().calculatePolynomparts(f, result);
+}
+bool COrvantaDoc::calculatePolynomdivision(std::wstring& f, std::wstring& result) {
+    return adapter().calculatePolynomdivision(f, result);
+}
+bool COrvantaDoc::calculateFunctionSolve(std::wstring& f, std::wstring& result, double from, double to) {
+    return adapter().calculateFunctionSolve(f, result, from, to);
+}
+bool COrvantaDoc::calculateFunctionExtrema(std::wstring& f, std::wstring& result, double from, double to) {
+    return adapter().calculateFunctionExtrema(f, result, from, to);
+}
+bool COrvantaDoc::calculateFunctionSaddlePoints(std::wstring& f, std::wstring& result, double from,
+                                                double to) {
+    return adapter().calculateFunctionSaddlePoints(f, result, from, to);
+}
+bool COrvantaDoc::calculateFunctionDiscontinues(std::wstring& f, std::wstring& result, double from,
+                                                double to) {
+    return adapter().calculateFunctionDiscontinues(f, result, from, to);
+}
+bool COrvantaDoc::calculateFunctionIntegral(std::wstring& f, std::wstring& result, double from, double to,
+                                            double step, bool absolute, CalculatorModes::INTEGRALTYPE type) {
+    return adapter().calculateFunctionIntegral(f, result, from, to, step, absolute, type);
+}
+bool COrvantaDoc::calculateFunctionAt(std::wstring& f, std::wstring& result, double x) {
+    return adapter().calculateFunctionAt(f, result, x);
+}
+bool COrvantaDoc::calculateFunctionAt(std::wstring& f, double& value, double x) {
+    return adapter().calculateFunctionAt(f, value, x);
+}
+bool COrvantaDoc::calculateFunctionDerivation(std::wstring& f, std::wstring& result) {
+    return adapter().calculateFunctionDerivation(f, result);
+}
+bool COrvantaDoc::calculateFunctionDerivation(std::wstring& f, std::wstring& result, double x) {
+    return adapter().calculateFunctionDerivation(f, result, x);
+}
+
+// ---- Plot sampling ----
+
+bool COrvantaDoc::calculatePlotterX(std::wstring& f, double& from, double& to, double& step, double* values,
+                                    std::size_t capacity) {
+    return adapter().calculatePlotterX(f, from, to, step, values, capacity);
+}
+bool COrvantaDoc::calculatePlotterX(std::wstring& f, double& from, double& to, double* values,
+                                    std::size_t capacity) {
+    return adapter().calculatePlotterX(f, from, to, values, capacity);
+}
+bool COrvantaDoc::calculatePlotterTX(std::wstring& f, double& t, double& from, double& to, double& step,
+                                     double* values, std::size_t capacity) {
+    return adapter().calculatePlotterTX(f, t, from, to, step, values, capacity);
+}
+bool COrvantaDoc::calculatePlotterY(std::wstring& f, double& from, double& to, double& step, double* values,
+                                    std::size_t capacity) {
+    return adapter().calculatePlotterY(f, from, to, step, values, capacity);
+}
+bool COrvantaDoc::calculateParameterFunction(std::wstring& f, int count, double* xs, double* ys) {
+    return adapter().calculateParameterFunction(f, count, xs, ys);
+}
+bool COrvantaDoc::calculateParameter3DFunction(std::wstring& f, int count, double* xs, double* ys,
+                                               double* zs) {
+    return adapter().calculateParameter3DFunction(f, count, xs, ys, zs);
+}
+bool COrvantaDoc::calculatePolarFunction(std::wstring& f, int count, double* ts, double* rs) {
+    return adapter().calculatePolarFunction(f, count, ts, rs);
+}
+bool COrvantaDoc::calculateFolgeRecursiv(std::wstring& f, double& from, double& to, std::wstring& start,
+                                         double* values, std::size_t capacity) {
+    return adapter().calculateFolgeRecursiv(f, from, to, start, values, capacity);
+}
+
 // ---- Pass-through operations: no settings are involved ----
 
 bool COrvantaDoc::addMetric(const std::wstring& name, const std::wstring& group, double factor) {

@@ -35,7 +35,9 @@ std::wstring decimal(long long value) {
 
 // ---- Loading ----
 
-void COrvantaDoc::loadSlots(const SlotTable& table) {
+// A user key's formula or caption that cannot be read keeps the engine's text.
+void COrvantaDoc::loadUserKeys() {
+    const SlotTable table = EngineTables::functions();
     std::wstring text;
     if (!m_store.readString(table.key, table.name(0), text)) writeDefaults(table);
     for (int entry = 0; entry < table.size; ++entry)

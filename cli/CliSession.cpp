@@ -29,7 +29,8 @@ void CliSession::prepareData() {
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> all = [] {
         std::vector<CliCommand> commands;
-        for (const auto* group : {&dataCommands()}) commands.insert(commands.end(), group->begin(), group->end());
+        for (const auto* group : {&dataCommands(), &analysisCommands()})
+            commands.insert(commands.end(), group->begin(), group->end());
         return commands;
     }();
     return all;

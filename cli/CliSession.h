@@ -39,6 +39,7 @@ struct CliCommand {
 // Every command, in the order --help lists them, gathered from the groups below.
 const std::vector<CliCommand>& cliCommands();
 const std::vector<CliCommand>& dataCommands(); // statistics, matrices, units
+const std::vector<CliCommand>& analysisCommands(); // function calculator, plot samples
 const CliCommand* findCliCommand(const std::string& name);
 
 // Prints one line of engine text on standard output.

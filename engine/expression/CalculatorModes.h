@@ -25,4 +25,8 @@ enum MATRIXOPERATION : int {
     MAT_CONJUGATE = 11,
     MAT_ADJUGATE = 12
 };
+// Rule of a definite integral: left and right rectangle sums with their mean,
+// the trapezoid rule, or the composite Simpson rule. Any other value (the
+// dialog hands over a plain number) integrates to 0.
+enum INTEGRALTYPE : int { INT_RECTANGULAR = 0, INT_TRAPEZ = 1, INT_SIMPSON = 2 };
 } // namespace CalculatorModes

@@ -70,6 +70,8 @@ FunctionExpression::FunctionExpression(std::wstring text) {
                                        : Kind::Other;
     m_containsX = argument.find(L'x') != std::wstring::npos;
     m_containsY = argument.find(L'y') != std::wstring::npos;
+    // The cache is keyed by the one variable the argument depends on.
+    if (m_containsX != m_containsY) m_cacheKey = m_containsX ? CacheKey::X : CacheKey::Y;
     const bool twoArguments = topLevelComma(argument) != std::wstring::npos;
 
     switch (m_parameters) {
@@ -110,26 +112,15 @@ void FunctionExpression::parseTwoArguments(const std::wstring& argument) {
 }
 
 double FunctionExpression::calculate(double x, double y) {
+    if (m_program) return m_program->run(x, y);
     if (m_parameters == 2) {
         const double a = m_argument.calculate(x, y);
         if (!std::isfinite(a)) return a;
         return m_function2(a, m_second.calculate(x, y));
     }
-    // The cache is keyed by the one variable the argument depends on.
-    const bool keyedByX = m_containsX && !m_containsY;
-    const bool keyed = keyedByX || (m_containsY && !m_containsX);
-    const double key = keyedByX ? x : y;
-    if (keyed && m_hasLast && key == m_lastInput) return m_lastResult;
-
-    const double a = m_argument.calculate(x, y);
-    if (!std::isfinite(a)) return a;
-    const double result = m_function1(a);
-    m_lastResult = result;
-    if (keyed) {
-        m_lastInput = key;
-        m_hasLast = true;
-    }
-    return result;
+    double cached = 0.0;
+    if (cachedResult(x, y, cached)) return cached;
+    return applyOne(m_argument.calculate(x, y), x, y);
 }
 
 double FunctionExpression::calculateConst() {

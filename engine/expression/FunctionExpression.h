@@ -1,7 +1,10 @@
 #pragma once
+#include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "EvaluationProgram.h"
 #include "IExpression.h"
 #include "IExpressionHolder.h"
 
@@ -35,6 +38,33 @@ public:
     IExpression* getArgument() const { return m_argument.getExpression(); }
     IExpression* getSecondArgument() const { return m_second.getExpression(); }
 
+    // A root evaluates through its compiled program (see EvaluationProgram).
+    void setProgram(std::unique_ptr<EvaluationProgram> program) { m_program = std::move(program); }
+
+    // The steps of calculate (x, y) for one-argument calls, shared with the
+    // compiled program so that both keep the same cache in the same way.
+    // Whether the result is cached by the one variable the argument uses:
+    bool hasSampleCache() const { return m_cacheKey != CacheKey::None; }
+    // The cached result when the sample repeats the last input:
+    bool cachedResult(double x, double y, double& result) const {
+        if (m_cacheKey == CacheKey::None || !m_hasLast) return false;
+        if ((m_cacheKey == CacheKey::X ? x : y) != m_lastInput) return false;
+        result = m_lastResult;
+        return true;
+    }
+    // The function applied to the evaluated argument, remembered for the sample:
+    double applyOne(double argument, double x, double y) {
+        if (!std::isfinite(argument)) return argument;
+        const double result = m_function1(argument);
+        m_lastResult = result;
+        if (m_cacheKey != CacheKey::None) {
+            m_lastInput = m_cacheKey == CacheKey::X ? x : y;
+            m_hasLast = true;
+        }
+        return result;
+    }
+    double applyTwo(double a, double b) const { return m_function2(a, b); }
+
 private:
     // Scientific: one of the names before the statistic block; Statistic: a
     // name computed over a data set; Other: any other name (computed by the
@@ -57,10 +87,14 @@ private:
 
     // calculate (x, y): the last input of the one variable the argument
     // depends on, and the result for it.
+    enum class CacheKey { None, X, Y };
+    CacheKey m_cacheKey = CacheKey::None;
     bool m_hasLast = false;
     double m_lastInput = 0.0;
     double m_lastResult = 0.0;
     // calculateConst: a call without variables is computed once.
     bool m_hasConst = false;
     double m_constResult = 0.0;
+
+    std::unique_ptr<EvaluationProgram> m_program;
 };

@@ -36,6 +36,7 @@ double OperatorExpression::combine(double left, double right, bool squareByProdu
 }
 
 double OperatorExpression::calculate(double x, double y) {
+    if (m_program) return m_program->run(x, y);
     const double left = m_left.calculate(x, y);
     const double right = m_operator == L'!' ? 0.0 : m_right.calculate(x, y);
     return combine(left, right, true);

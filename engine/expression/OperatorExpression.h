@@ -1,7 +1,9 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "EvaluationProgram.h"
 #include "IExpression.h"
 #include "IExpressionHolder.h"
 
@@ -35,6 +37,9 @@ public:
     std::wstring derivate() override;
     std::wstring toString(int mode) override;
 
+    // A root evaluates through its compiled program (see EvaluationProgram).
+    void setProgram(std::unique_ptr<EvaluationProgram> program) { m_program = std::move(program); }
+
 private:
     // squareByProduct: an exponent of exactly 2 is computed as a product.
     double combine(double left, double right, bool squareByProduct) const;
@@ -42,4 +47,5 @@ private:
     wchar_t m_operator;
     IExpressionHolder m_left;
     IExpressionHolder m_right;
+    std::unique_ptr<EvaluationProgram> m_program;
 };

@@ -5,9 +5,11 @@
 // left-associative), an enclosing pair of parentheses is stripped, a function
 // call becomes a function node, and what is left is a value token.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "EvaluationProgram.h"
 #include "FunctionExpression.h"
 #include "FunctionNames.h"
 #include "IExpression.h"
@@ -140,7 +142,9 @@ IExpression* parse(std::wstring text) {
 } // namespace RealParser
 
 IExpression* IExpression::parseExpression(const std::wstring& text, bool pretranslate) {
-    return parseLevel(text, pretranslate);
+    std::unique_ptr<IExpression> root(parseLevel(text, pretranslate));
+    EvaluationProgram::attachTo(root.get());
+    return root.release();
 }
 
 IExpression* IExpression::parseExpressionComplete(const std::wstring& text, bool pretranslate) {

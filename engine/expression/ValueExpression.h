@@ -30,7 +30,6 @@ public:
     const std::wstring& getText() const { return m_text; }
     double getValue() const { return m_value; }
 
-private:
     // The token is classified once, so that evaluation does no text work.
     enum class Kind {
         X,
@@ -44,7 +43,9 @@ private:
         FactorialInvalid,
         Unknown
     };
+    Kind getKind() const { return m_kind; }
 
+private:
     std::wstring m_text;
     double m_value = 0.0; // the number, or the operand of a literal factorial
     Kind m_kind = Kind::Unknown;

@@ -10,6 +10,9 @@ constexpr unsigned MSG_NO_TYPE = 40219;
 constexpr unsigned MSG_NO_RESULT = 40220;
 constexpr unsigned MSG_FUNCTION = 40221;
 constexpr unsigned MSG_UNKNOWN_VARIABLES = 40222;
+constexpr unsigned MSG_SEQUENCE = 40223;
+constexpr unsigned MSG_NOT_VALID = 40224;
+constexpr unsigned MSG_PARAMETER_FUNCTION = 40225;
 constexpr unsigned MSG_IMPLICIT_START = 40226;
 constexpr unsigned MSG_IMPLICIT_NO_RESULT = 40227;
 constexpr unsigned MSG_RESULT_NUMBER = 40228;
@@ -42,6 +45,28 @@ bool reportInto(bool ok, std::wstring& text) {
 bool fail(std::wstring& message, const std::wstring& text) {
     message = text;
     return false;
+}
+
+// "Function f(x)=... is not valid!" and its siblings.
+std::wstring notValid(unsigned kind, const std::wstring& text) {
+    return msg(kind) + L" " + text + msg(MSG_NOT_VALID);
+}
+
+// An explicit function of x or y, or a sequence, must have a value somewhere.
+bool checkExplicit(OrvantaCalcBase& engine, const std::wstring& text, std::wstring& message) {
+    const bool inX = startsWith(text, L"f(x)="), inY = startsWith(text, L"f(y)=");
+    if (!inX && !inY && !startsWith(text, L"f(n)=")) return true;
+    std::wstring body = text.substr(5);
+    // A function of y is tried along y; along x it would be tried at y = 0 only.
+    if (inX || inY) return engine.prooveFunction(body, inX) || fail(message, notValid(MSG_FUNCTION, text));
+    return engine.prooveFolge(body) || fail(message, notValid(MSG_SEQUENCE, text));
+}
+
+// A parametric or polar curve: the engine's check names what is wrong.
+template <class Check> bool checkCurve(Check&& check, const std::wstring& text, std::wstring& message) {
+    std::wstring detail;
+    if (check(text, detail)) return true;
+    return fail(message, notValid(MSG_PARAMETER_FUNCTION, text) + L"\n" + detail);
 }
 } // namespace
 
@@ -132,6 +157,19 @@ bool EngineAdapter::calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE
     return reportInto(ok, quality);
 }
 
+bool EngineAdapter::calculateSolver(const std::wstring& equation, std::wstring& result, bool& found) {
+    return calculateSolver(equation, result, -32000.0, 32000.0, found);
+}
+
+bool EngineAdapter::calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to,
+                                    bool& found) {
+    prepare(true);
+    bool ok = m_engine.calculateSolver(equation, result, from, to, found, m_settings.numberMode,
+                                       m_settings.precision);
+    if (!ok && result.empty()) result = OrvantaCalcBase::getLastError();
+    return ok;
+}
+
 bool EngineAdapter::calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
                                     CalculatorModes::MATRIXOPERATION op, bool real, std::wstring& message) {
     prepare(true);
@@ -163,6 +201,15 @@ bool EngineAdapter::checkFunction(const std::wstring& text, std::wstring& messag
             if (IExpression::findUnknown(t, *c))
                 return fail(message, msg(MSG_FUNCTION) + L" " + text + msg(MSG_UNKNOWN_VARIABLES));
     }
+    if (!checkExplicit(m_engine, t, message)) return false;
+    if (startsWith(t, L"f(t)=["))
+        return checkCurve(
+            [this](const std::wstring& f, std::wstring& d) { return m_engine.prooveParameterFunction(f, d); },
+            t, message);
+    if (startsWith(t, L"f(t)=p"))
+        return checkCurve(
+            [this](const std::wstring& f, std::wstring& d) { return m_engine.proovePolarFunction(f, d); }, t,
+            message);
     if (startsWith(t, L"f(x,y)") && !checkImplicitCurve(t, message)) return false;
     if (startsWith(t, L"z(n+1)") && t.find(L"z(n)") == std::wstring::npos)
         return fail(message, msg(MSG_SEQUENCE_DEPENDENCE));
@@ -182,5 +229,5 @@ bool EngineAdapter::checkImplicitCurve(const std::wstring& text, std::wstring& m
     for (wchar_t c : value)
         if (!((c >= L'0' && c <= L'9') || c == L'.'))
             return fail(message, expression + L": " + msg(MSG_RESULT_NUMBER));
-    return true;
+    return m_engine.prooveFunction2Parameters(expression) || fail(message, notValid(MSG_FUNCTION, text));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -56,6 +57,44 @@ public:
 
     // A unit conversion; a failure replaces the result by the message.
     bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+
+    // The function calculator (EngineAdapterAnalysis.cpp): a failure replaces
+    // the result by the message. The zero search takes the engine's default step.
+    bool calculateFunctionSimplify(std::wstring& f, std::wstring& result, bool keepShorter, bool symbolic);
+    bool calculatePolynomparts(std::wstring& f, std::wstring& result);
+    bool calculatePolynomdivision(std::wstring& f, std::wstring& result);
+    // The equation solver; without a range it searches -32000 to 32000. A
+    // failure replaces the result by the message only when it is empty.
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, bool& found);
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to, bool& found);
+    bool calculateFunctionSolve(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionExtrema(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionSaddlePoints(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionDiscontinues(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionIntegral(std::wstring& f, std::wstring& result, double from, double to, double step,
+                                   bool absolute, CalculatorModes::INTEGRALTYPE type);
+    bool calculateFunctionAt(std::wstring& f, std::wstring& result, double x);
+    // The value as a number; on failure nothing is replaced.
+    bool calculateFunctionAt(std::wstring& f, double& value, double x);
+    bool calculateFunctionDerivation(std::wstring& f, std::wstring& result);
+    bool calculateFunctionDerivation(std::wstring& f, std::wstring& result, double x);
+
+    // Plot sampling, with raised errors off so that undefined points become
+    // gaps; false makes the caller treat the samples as undefined. The arrays
+    // are sized as the engine's sampling operations say.
+    bool calculatePlotterX(std::wstring& f, double& from, double& to, double& step, double* values,
+                           std::size_t capacity);
+    // The same with the step 1.0 (the samples of an explicit sequence).
+    bool calculatePlotterX(std::wstring& f, double& from, double& to, double* values, std::size_t capacity);
+    bool calculatePlotterTX(std::wstring& f, double& t, double& from, double& to, double& step, double* values,
+                            std::size_t capacity);
+    bool calculatePlotterY(std::wstring& f, double& from, double& to, double& step, double* values,
+                           std::size_t capacity);
+    bool calculateParameterFunction(std::wstring& f, int count, double* xs, double* ys);
+    bool calculateParameter3DFunction(std::wstring& f, int count, double* xs, double* ys, double* zs);
+    bool calculatePolarFunction(std::wstring& f, int count, double* ts, double* rs);
+    bool calculateFolgeRecursiv(std::wstring& f, double& from, double& to, std::wstring& start, double* values,
+                                std::size_t capacity);
 
     // Whether text is a well-formed function of one of the plot types; the
     // reason goes to message otherwise.

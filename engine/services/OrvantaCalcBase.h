@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -200,6 +201,92 @@ public:
     // with "Not enough memory..." (the expansion keeps 2^n minors).
     static constexpr int MAX_EXPANSION_ORDER = 16;
 
+    // --- Function analysis: values, derivatives, zeros, extrema, inflection
+    // points, discontinuities, integrals and polynomials of a function of x ---
+    bool calculateFunctionAt(std::wstring& f, double& value, double x);
+    bool calculateFunctionAt(std::wstring& f, std::wstring& result, double x);
+    bool calculateFunctionDerivation(std::wstring& f, std::wstring& result);
+    bool calculateFunctionDerivation(std::wstring& f, std::wstring& result, double x);
+    bool calculateFunctionSimplify(std::wstring& f, std::wstring& result, bool keepShorter, bool symbolic);
+    // Solves a stored equation, written in x, for x over [from, to] (1..200 in
+    // whole steps when it uses "!", "binom" or "sum"); appends '=z1; z2' to
+    // result and sets found, or sets result to "No points found...".
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to, bool& found,
+                         int reserved, int decimals);
+    bool calculateFunctionSolve(std::wstring& f, std::wstring& result, std::vector<double>& zeros, double from,
+                                double to, double step);
+    bool calculateFunctionExtrema(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionSaddlePoints(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionDiscontinues(std::wstring& f, std::wstring& result, double from, double to);
+    bool calculateFunctionDiscontinues(std::wstring& f, double from, double to, std::vector<double>& jumps,
+                                       std::vector<double>& undefined);
+    // The scan itself, on a parsed function and its derivative; an empty
+    // derivative holder scans for jumps of f only.
+    bool calculateFunctionDiscontinues(IExpressionHolder& f, IExpressionHolder& df, double from, double to,
+                                       std::vector<double>& jumps, std::vector<double>& undefined);
+    bool calculateFunctionIntegral(std::wstring& f, std::wstring& result, double from, double to, double step,
+                                   bool absolute, CalculatorModes::INTEGRALTYPE type);
+    bool calculatePolynomparts(std::wstring& f, std::wstring& result);
+    bool calculatePolynomdivision(std::wstring& f, std::wstring& result);
+    bool proovePolynomdivision(std::wstring& f, bool quiet);
+    // Whether f can be evaluated somewhere: as a function of x (inX) or of y.
+    bool prooveFunction(std::wstring& f, bool inX);
+    bool prooveFunction2Parameters(std::wstring& f);
+
+    // --- Plot sampling ---
+    // Every walk over a range, and every sampling array, is bounded by this
+    // many samples; a longer walk is refused with a message. A million keeps
+    // the slowest walk (discontinuities: four evaluations per sample) of an
+    // ordinary formula well within a second.
+    static constexpr std::size_t MAX_SAMPLES = 1000000;
+    // Size of the array calculatePlotterX, calculatePlotterY and
+    // calculatePlotterTX fill for the range and step: one value per sample
+    // point from `from` to `to`, plus one for the rounding of the accumulated
+    // position; 0 when the walk would be refused.
+    static std::size_t plotSampleCount(double from, double to, double step);
+    bool calculatePlotter(std::wstring& f, double x, double y, double& value);
+    // The array overloads write at most `capacity` values.
+    bool calculatePlotterX(std::wstring& f, double& from, double& to, double& step, double* values,
+                           std::size_t capacity);
+    bool calculatePlotterY(std::wstring& f, double& from, double& to, double& step, double* values,
+                           std::size_t capacity);
+    bool calculatePlotterTX(std::wstring& f, double& t, double& from, double& to, double& step, double* values,
+                            std::size_t capacity);
+    bool calculateParameterFunction(std::wstring& f, int count, double* xs, double* ys);
+    bool calculateParameter3DFunction(std::wstring& f, int count, double* xs, double* ys, double* zs);
+    bool calculatePolarFunction(std::wstring& f, int count, double* ts, double* rs);
+    // values[0] is the start value, then one value per term from `from` up to
+    // (not including) `to`.
+    bool calculateFolgeRecursiv(std::wstring& f, double& from, double& to, std::wstring& start, double* values,
+                                std::size_t capacity);
+    bool calculateFolgeRecursiv(std::wstring& f, double& n, double& y, std::wstring& start, double& value);
+    bool prooveParameterFunction(const std::wstring& f, std::wstring& message);
+    bool proovePolarFunction(const std::wstring& f, std::wstring& message);
+    bool prooveFolge(std::wstring& f);
+
+protected:
+    // Working storage of the analysis and sampling operations: the parsed
+    // function and its first and second derivative, scratch texts and lists.
+    static IExpressionHolder s_he1;
+    static IExpressionHolder s_he2;
+    static IExpressionHolder s_he3;
+    static std::wstring s_temp;
+    static std::wstring s_temp_1;
+    static std::wstring s_temp_2;
+    static std::wstring s_temp_3;
+    static std::wstring s_temp_4;
+    static std::wstring s_left;
+    static std::wstring s_right;
+    static std::wstring s_gesamt;
+    static std::vector<double> s_doublelist1;
+    static std::vector<double> s_dislist;
+    static std::vector<double> s_area;
+
+    // The start of every analysis that returns a text: clears result, validates
+    // f and rewrites its scientific notation; with requireX a function without
+    // the letter x raises 1033 ("No function is specified!").
+    bool prepareFunction(std::wstring& f, std::wstring& result, bool requireX);
+
 protected:
     double calculateValue(std::wstring& input);
     Complex calculateValueComplex(std::wstring& input);
@@ -229,6 +316,7 @@ protected:
     // Reads the value of parameter name from a list like 'a:=1; b:=2' and
     // evaluates it; false when the parameter is missing or has no value.
     bool calculateParam(const std::wstring& list, const std::wstring& name, double& value);
+    std::vector<double> naturalZeros(std::wstring f);
     // The values of a statistic; an item that is no number raises 1036.
     std::vector<double> readStatisticValues(const std::wstring& values);
 

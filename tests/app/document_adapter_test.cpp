@@ -1,3 +1,8 @@
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTest>
+#include <cmath>
+
 #include "AppTest.h"
 #include "CDlgParameters.h"
 #include "COrvantaDoc.h"
@@ -83,25 +88,28 @@ TEST_F(DocumentAdapterTest, TheDocumentsSettingsReachTheEngine) {
     EXPECT_EQ(run(doc(), Operation::Normal, L"10^400", ok), engineText(40100));
 }
 
-TEST_F(DocumentAdapterTest, PlaceholdersAskForTheirValues) {
+TEST_F(DocumentAdapterTest, PlaceholdersAskForTheirValuesInTheParameterDialog) {
     bool ok = false;
-    // Cancelling the parameter dialog calculates nothing and the result stays.
-    onNextDialog<CDlgParameters>([](CDlgParameters& dialog) { dialog.reject(); });
+    onNextDialog<CDlgParameters>([](CDlgParameters& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), nullptr);
+        EXPECT_FALSE(dialog.findChild<QLineEdit*>("1316")->isEnabled()) << "w is not used";
+        dialog.findChild<QLineEdit*>("1320")->setText("3");
+        dialog.findChild<QLineEdit*>("1105")->setText("0.5");
+        QTest::mouseClick(dialog.findChild<QAbstractButton*>("1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2+[z]", ok), L"f(x=3,z=0.5)=9.5");
+    EXPECT_TRUE(ok);
+
+    onNextDialog<CDlgParameters>([](CDlgParameters&) {}); // left open: cancelled
     EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"before");
     EXPECT_TRUE(ok);
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[a]+1", ok), L"before") << "no known placeholder, no dialog";
 
     doc().setParameterSource([](PlaceholderValues& values) {
-        EXPECT_TRUE(values.present[1]);
-        EXPECT_FALSE(values.present[0]);
-        values.value[1] = 3;
+        values.value[0] = -1;
         return true;
     });
-    EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"f(x=3)=9");
-    EXPECT_EQ(run(doc(), Operation::Normal, L"[a]+1", ok), L"before") << "no known placeholder";
-    EXPECT_TRUE(ok);
-
-    doc().setParameterSource([](PlaceholderValues&) { return false; });
-    EXPECT_EQ(run(doc(), Operation::Normal, L"[x]^2", ok), L"before") << "cancelled";
+    EXPECT_EQ(run(doc(), Operation::Normal, L"[w]*2", ok), L"f(w=-1)=-2");
     doc().setParameterSource({});
 }
 
@@ -191,4 +199,36 @@ TEST_F(DocumentAdapterTest, AMatrixFailureIsShownInAMessageBox) {
     ASSERT_TRUE(doc().calculateMatrix(result, square, b, CalculatorModes::MAT_DET, true));
     EXPECT_EQ(result.cells, std::vector<std::wstring>{L"-2"});
     EXPECT_TRUE(m_platform.messageBox.shown().empty());
+}
+
+TEST_F(DocumentAdapterTest, TheFunctionCalculatorShowsFailuresAsResults) {
+    std::wstring f = L"arcsin(x+5)", result = L"old";
+    EXPECT_FALSE(doc().calculateFunctionSolve(f, result, -1, 1));
+    EXPECT_EQ(result, engineText(40152));
+    f = L"x^2";
+    EXPECT_FALSE(doc().calculateFunctionExtrema(f, result, 1, 1));
+    EXPECT_EQ(result, engineText(40276));
+    f = L"x^2-4";
+    EXPECT_TRUE(doc().calculateFunctionSolve(f, result, -10, 10));
+    EXPECT_EQ(result, L"f(x)=0 at -2; 2");
+
+    // A constant angle follows the angle unit; a variable one is in radians.
+    doc().m_mode = CalculatorModes::DEG;
+    f = L"sin(90)+x";
+    EXPECT_TRUE(doc().calculateFunctionAt(f, result, 1));
+    EXPECT_EQ(result, L"2");
+    double value = 7.0;
+    f = L"x(3)";
+    EXPECT_FALSE(doc().calculateFunctionAt(f, value, 1.0));
+    EXPECT_EQ(value, 7.0) << "the numeric value is left alone";
+}
+
+TEST_F(DocumentAdapterTest, PlotSamplingUsesTheAngleUnitWithoutRaisingErrors) {
+    doc().m_mode = CalculatorModes::DEG;
+    std::wstring f = L"sin(90)*x";
+    double from = 1, to = 1, step = 1;
+    std::vector<double> values(OrvantaCalcBase::plotSampleCount(from, to, step));
+    ASSERT_TRUE(doc().calculatePlotterX(f, from, to, step, values.data(), values.size()));
+    EXPECT_NEAR(values[0], 1.0, 1e-12);
+    EXPECT_FALSE(IExpression::s_withex);
 }

@@ -93,3 +93,79 @@ expect_status 0 units
 expect_status 2 units Nowhere
 rm -rf "$ORVANTA_DATA_DIR"
 unset ORVANTA_DATA_DIR
+
+# The function calculator: F without "f(x)=", checked first as the view checks it.
+expect 'f(x)=0 at -2; 2' zeros 'x^2-4' -10 10
+expect 'f(x)=0 at -3.1415926536; 0; 3.1415926536' zeros 'sin(x)' -4 4
+expect 'No points found...' zeros '1/x' -1 1
+expect 'Extremas: Min(0,0)' extrema 'x^2' -1 1
+expect 'Extremas: Max(-1,2);Min(1,-2)' extrema 'x^3-3*x' -3 3
+expect 'saddle-points: (0,0)' saddle 'x^3' -1 1
+expect 'discontinuities(-1.00,1.00)=0' discont '1/x' -1 1
+expect 'discontinuities(-1.00,1.00)=No discontinuities found...' discont 'x^2' -1 1
+expect '(x+1)(x-1)' factor 'x^2-1'
+expect 'Polynomdivision is not possible for this Polynom!' factor 'x^2+1'
+expect 'Keine Polynomdivision gefunden!' --lang de factor 'x^2+1'
+expect 'x+1' polydiv '(x^2-1)/(x-1)'
+expect 'The expression is not a valid input for a polynom division! ' polydiv 'x^2-1'
+expect_status 1 polydiv 'x^2-1'
+expect '3x^2' derive 'x^3'
+expect 'The expresssion cannot be derivated!' derive 'abs(x)'
+expect '5x' simplify '2*x+3*x'
+expect '12' slope 'x^3' 2
+expect '10' at 'x^2+1' 3
+expect '0.7071067812' at 'sin(x)' 'pi/4'
+expect 'integral(0.00,1.00)=Left:0.495;Right:0.505;Avg:0.5' integral 'x' 0 1 100
+expect 'integral(0.00,1.00)=0.33333333' integral 'x^2' 0 1 100 simpson
+expect 'integral_abs(-1.00,1.00)=0.9' integral 'x' -1 1 10 trapez --abs
+# A refused integral is a result, not a failure; the message box goes to standard error.
+expect $'Cannot calculate integral!\nFunction has undefined points in the given range!\nCannot calculate integral!' \
+    integral 'sqr(x)' -1 1 100
+expect_status 0 integral 'sqr(x)' -1 1 100
+expect $'-1.00000\tNaN\n-0.50000\tNaN\n0.00000\t0\n0.50000\t0.7071067812\n1.00000\t1' table 'sqr(x)' -1 1 0.5
+# Walks that would never end are refused at once.
+expect 'Please specify the range in which the extremas should be searched.' extrema 'x^2' 1 1
+expect_status 1 extrema 'x^2' 1 1
+expect 'Error. step-width is not valid!' table 'x' 0 1 0
+expect 'Error. step-width is not valid!' integral 'x' 0 1 0
+expect 'Function f(x)=x*yhas unknown variables!' zeros 'x*y' 0 1
+expect_status 1 zeros 'x*y' 0 1
+expect 'No function is specified!' zeros '7' 0 1
+expect_status 2 zeros 'x^2'
+expect_status 2 zeros 'x^2' 0 'ten'
+expect_status 2 integral 'x' 0 1 100 midpoint
+
+# Plot samples as the plotter receives them, raise-errors off.
+expect $'-1\n0\n1' sample 'f(x)=x' -1 1 1
+# The sample left of 0 becomes the value at the edge of the domain.
+expect $'NaN\n0\n0.7071067812' sample 'f(x)=sqr(x)' -1 0.5 0.75
+expect $'4\n1\n0\n1\n4' sample 'f(y)=y^2' -2 2 1
+expect $'1\n4\n9' sample 'f(n)=n^2' 1 3 1
+expect $'0\n1\n3\n6\n10' sample 'f(n)=f(n-1)+n;f(0)=0' 1 5 1
+expect $'1\t0\n0\t1\n-1\t0\n0\t-1' sample 'f(t)=[x:=cos(t);y:=sin(t);t:=0..2*pi]' 4
+expect $'0\t0\t0\n0.5\t1\t0.25' sample 'z=f(t)=[x:=t;y:=2*t;z:=t^2;t:=0..1]' 2
+expect $'0\t2\n1.5707963268\t2' sample 'f(t)=p=[2;t:=0..pi]' 2
+expect $'Parameter-Function f(t)=[x:=t;y:=t] is not valid!\nFunction must contain t:=' sample 'f(t)=[x:=t;y:=t]' 5
+expect 'Error. step-width is not valid!' sample 'f(x)=x' 0 1 0
+expect_status 2 sample 'f(x)=x' 0 1
+expect 'Function must start with a function-type-definition (e.g. f(x)).' sample 'g(x)=x' 5
+
+# A hundred points on the unit circle, the first at (1, 0).
+circle=$("$calc" sample 'f(t)=[x:=cos(t);y:=sin(t);t:=0..2*pi]' 100)
+on_circle=$(printf '%s\n' "$circle" | awk -F'\t' '{ r = $1 * $1 + $2 * $2; if (r > 0.999999 && r < 1.000001) n++ } END { print n + 0 }')
+if [ "$(printf '%s\n' "$circle" | head -n 1)" == $'1\t0' ] && [ "$on_circle" == 100 ] &&
+    [ "$(printf '%s\n' "$circle" | wc -l)" -eq 100 ]; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    printf 'FAILED: the unit circle sampled 100 times (%s points on it)\n' "$on_circle"
+fi
+
+# The equation solver, as the solver view calls it.
+expect 'x=-2; 2' solve 'x^2=4' -10 10
+expect 'No points found...' solve 'x^2=-1'
+expect_status 1 solve 'x^2=-1'
+expect 'x=5' solve 'binom(x,2)=10' 0 1
+expect 'x=5' solve 'x!=120'
+expect 'x=10' solve 'sum(x)=55'
+expect_status 2 solve 'x=1' 3

@@ -104,6 +104,20 @@ const CheckCase s_checks[] = {
     {L"f(x,y)=x^2+y^2=4", false, L"4: The result has to be a number!"},
     {L"f(x,y)==x", false, nullptr},
     {L"z(n+1)=5", false, L"z(n+1) depends not on z(n)!"},
+    // The engine's evaluability checks of each plot type.
+    {L"f(x)=sqr(-1-x^2)", false, L"Function f(x)=sqr(-1-x^2) is not valid!"},
+    {L"f(y)=ln(y)", true, nullptr},
+    {L"f(y)=sqr(-1-y^2)", false, L"Function f(y)=sqr(-1-y^2) is not valid!"},
+    {L"f(n)=f(n-1)+n;f(0)=0", true, nullptr},
+    {L"f(n)=n^2", true, nullptr},
+    {L"f(n)=n+", false, L"Sequence f(n)=n+ is not valid!"},
+    {L"f(t)=[x:=cos(t);y:=sin(t);t:=0..2*pi]", true, nullptr},
+    {L"f(t)=[x:=cos(t);y:=sin(t)]", false,
+     L"Parameter-Function f(t)=[x:=cos(t);y:=sin(t)] is not valid!\nFunction must contain t:="},
+    {L"f(t)=p=[2*t;t:=0..pi]", true, nullptr},
+    {L"f(t)=p=[t;t:=0;1]", false,
+     L"Parameter-Function f(t)=p=[t;t:=0;1] is not valid!\nThe value of t must be specified like 0..2"},
+    {L"f(x,y)=4=x(3)", false, L"Function f(x,y)=4=x(3) is not valid!"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, FunctionCheck, ::testing::ValuesIn(s_checks));
