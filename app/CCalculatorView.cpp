@@ -43,6 +43,8 @@ void CCalculatorView::buildLayout() {
     m_input->setFont(m_input_font);
     m_input->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_input->setTabChangesFocus(true);
+    // The device keyboard: Enter, Backspace and Escape act as their keys.
+    m_input->installEventFilter(this);
     // Two lines of the input font: long formulas wrap instead of scrolling away.
     const int lineHeight = QFontMetrics(m_input_font).lineSpacing();
     m_input->setFixedHeight(2 * lineHeight + 2 * m_input->frameWidth() + 8);
@@ -51,6 +53,7 @@ void CCalculatorView::buildLayout() {
     m_result->setObjectName(QString::number(RESULT_LINE));
     m_result->setFont(m_result_font);
     m_result->setReadOnly(true);
+    m_result->installEventFilter(this);
 
     m_memory = new QComboBox(this);
     m_memory->setObjectName(QString::number(MEMORY_LIST));
@@ -96,6 +99,7 @@ void CCalculatorView::initialUpdate() {
 void CCalculatorView::languageChanged() {
     const ModeInfo* info = ModeTable::find(m_mode);
     m_mode_name->setText(info ? QString::fromWCharArray(info->name(m_document.m_language)) : QString());
+    refreshKeys(ALL_KEYS);
 }
 
 void CCalculatorView::refreshColours() {
@@ -108,12 +112,6 @@ void CCalculatorView::refreshColours() {
                           qGray(p.color(QPalette::Window).rgb()) < 128 ? Qt::white : Qt::black);
     m_mode_name->setPalette(labelPalette);
 }
-
-bool CCalculatorView::handlesCommand(int) const {
-    return false;
-}
-
-void CCalculatorView::onCommand(int) {}
 
 std::wstring CCalculatorView::inputText() const {
     return fromQt(m_input->toPlainText());

@@ -1,12 +1,16 @@
 #pragma once
 #include <QFont>
 #include <QWidget>
+#include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "Screen.h"
 
 class COrvantaDoc;
+class KeyButton;
+struct KeySpot;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -63,13 +67,105 @@ public:
     // Only the small landscape screen uses the landscape layout.
     bool landscapeLayout() const { return m_screen_class == ScreenClass::QvgaLandscape; }
 
+    // ---- Keypad (CCalculatorViewKeys.cpp) ----
+    static constexpr int FIRST_KEY = 1019;
+    static constexpr int LAST_KEY = 1560;
+    // Key groups handed to refreshKeys; -1 refreshes every key.
+    static constexpr int ALL_KEYS = -1;
+    static constexpr int INV_GROUP = 1083;
+    static constexpr int HYP_GROUP = 1090;
+    static constexpr int ANGLE_GROUP = 1089;
+    static constexpr int BASE_GROUP = 1131;
+    static constexpr int BANK_GROUP = 1249;
+
+    // Every keypad key ends here: the undo text is taken first, then the
+    // key acts. Ids outside the keypad range are ignored.
+    void onKey(int id);
+    std::wstring undoText() const { return m_undo_text; }
+    int activeField() const { return m_active_field; }
+    int lastEqualsKey() const { return m_last_equals_key; }
+    int userKeyBank() const { return m_user_bank; }
+    int statisticsBank() const { return m_statistics_bank; }
+    int programmerBank() const { return m_programmer_bank; }
+    // The text user key 1..14 inserts for a formula (function or term).
+    static std::wstring userKeyText(const std::wstring& formula);
+
+    // Extension points of the mode views, in slot order; the base versions
+    // do nothing unless said otherwise.
+    virtual void cut();
+    virtual void copy();
+    virtual void paste();
+    virtual void viewHook() {}
+    virtual void equationLoad() {}
+    virtual void equationStore() {}
+    virtual void converterHook(int) {}
+    virtual void statisticsHook(int) {}
+    virtual void statisticsHook2(int) {}
+    virtual void programmerHook(int) {}
+    virtual void programmerHook2(int) {}
+    // The key with that id, or nullptr; used to relabel keys.
+    virtual KeyButton* key(int id) const;
+    virtual void statisticsSave() {}
+    virtual void statisticsLoad() {}
+    virtual void statisticsOptions() {}
+    virtual void matrixHook() {}
+    virtual void insertTemplate(const std::wstring& text);
+    virtual void prependText(const std::wstring& prefix);
+    virtual void deleteBackward();
+    virtual void clearAll();
+    virtual void clearFunctionCaptions();
+    virtual void refreshKeys(int group);
+    virtual void baseChanged() {}
+    // The equals action proper: calculate the input line and show the result.
+    virtual void calculateInput() {}
+    virtual void afterHistory() {}
+    virtual void regression() {}
+    virtual void cycleUserBank();
+    virtual void cycleStatisticsBank();
+    virtual void cycleProgrammerBank();
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Builds the mode's keypad into the keypad area in place of its name.
+    void installKeypad(std::span<const KeySpot> spots, int columns);
+    // Shows a calculation: the result in the result line, or, with
+    // result-in-input, the input there and the result in the input line.
+    void showCalculation(const std::wstring& input, const std::wstring& result);
+    // The text of a program message in the current language.
+    static std::wstring message(unsigned id);
+    void focusInput();
+
     // Where the mode's keypad goes. Until a mode has its own, it shows the
     // mode's name there, so nothing pretends to work.
     QWidget* keypadArea() const { return m_keypad_area; }
 
 private:
     void buildLayout();
+    bool stateKey(int id);
+    bool editKey(int id);
+    bool functionTypeKey(int id);
+    void equals(int id);
+    void userKey(int number);
+    void selectStoredText();
+    void memoryKey(int id);
+    void setInputBase(int base);
+    void setResultBase(int base);
+    void setComplexForm(int id);
+    void showHistoryDialog();
+    void showOptionsDialog();
+    void showConstantsDialog();
+    void showFunctionsDialog();
+    std::wstring keyCaption(int id) const;
+    bool keyShownPressed(int id) const;
+    QWidget* clipboardField() const;
+
+    std::wstring m_undo_text;
+    int m_active_field = INPUT_LINE;
+    int m_user_bank = 0;
+    int m_statistics_bank = 0;
+    int m_programmer_bank = 0;
+    int m_last_equals_key = 0;
+    std::map<int, KeyButton*> m_keys;
 
     COrvantaDoc& m_document;
     const int m_mode;

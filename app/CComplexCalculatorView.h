@@ -7,4 +7,6 @@ class CComplexCalculatorView : public CCalculatorView {
     Q_OBJECT
 public:
     explicit CComplexCalculatorView(COrvantaDoc& document, QWidget* parent = nullptr);
+
+    void calculateInput() override;
 };

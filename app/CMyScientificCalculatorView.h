@@ -7,4 +7,6 @@ class CMyScientificCalculatorView : public CCalculatorView {
     Q_OBJECT
 public:
     explicit CMyScientificCalculatorView(COrvantaDoc& document, QWidget* parent = nullptr);
+
+    void calculateInput() override;
 };

@@ -1,0 +1,115 @@
+#include "KeyButton.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "Screen.h"
+
+namespace {
+struct Palette {
+    QColor top;
+    QColor bottom;
+    QColor text;
+};
+
+// Face colours per look; the down look darkens them.
+Palette face(KeyButton::Look look) {
+    using K = ScreenFonts::KeyColour;
+    const QColor black = ScreenFonts::keyColour(K::Black);
+    const QColor white = ScreenFonts::keyColour(K::White);
+    const QColor silver = ScreenFonts::keyColour(K::Silver);
+    const QColor olive = ScreenFonts::keyColour(K::Olive);
+    switch (look) {
+    case KeyButton::Look::Digit:
+        return {white, silver, black};
+    case KeyButton::Look::Operator:
+        return {silver, silver.darker(125), black};
+    case KeyButton::Look::Function:
+        return {QColor(70, 78, 92), QColor(40, 45, 55), white};
+    case KeyButton::Look::State:
+        return {QColor(96, 96, 96), QColor(60, 60, 60), white};
+    case KeyButton::Look::User:
+        return {olive.lighter(130), olive, white};
+    case KeyButton::Look::Equals:
+        break;
+    }
+    return {QColor(230, 140, 40), QColor(190, 100, 20), black};
+}
+} // namespace
+
+KeyButton::KeyButton(int id, Look look, QWidget* parent) : QAbstractButton(parent), m_id(id), m_look(look) {
+    setObjectName(QString::number(id));
+    // Keys never take the focus: the caret stays in the input line.
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void KeyButton::setCaption(const std::wstring& caption, ScreenFonts::KeyFont style) {
+    if (caption == m_caption && style == m_style) return;
+    m_caption = caption;
+    m_style = style;
+    setText(QString::fromStdWString(caption));
+    update();
+}
+
+void KeyButton::setPressedState(bool pressed) {
+    if (pressed == m_pressed_state) return;
+    m_pressed_state = pressed;
+    update();
+}
+
+QSize KeyButton::sizeHint() const {
+    return Screen::HiRes() ? QSize(56, 40) : QSize(28, 20);
+}
+
+QSize KeyButton::minimumSizeHint() const {
+    return Screen::HiRes() ? QSize(20, 16) : QSize(10, 8);
+}
+
+void KeyButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool hiRes = Screen::HiRes();
+    const qreal border = hiRes ? 2.0 : 1.0;
+    const qreal radius = hiRes ? 6.0 : 3.0;
+    const bool down = isDown() || m_pressed_state;
+    Palette colours = face(m_look);
+    if (!isEnabled()) {
+        colours.top = colours.top.lighter(115);
+        colours.bottom = colours.bottom.lighter(115);
+        colours.text = QColor(140, 140, 140);
+    }
+    QRectF frame = QRectF(rect()).adjusted(border / 2, border / 2, -border / 2, -border / 2);
+    // The shadow under a raised key; a sunk key covers it.
+    if (!down) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 90));
+        p.drawRoundedRect(frame.translated(0, border), radius, radius);
+        frame.adjust(0, 0, 0, -border);
+    } else {
+        frame.adjust(0, border, 0, 0);
+    }
+    QLinearGradient gradient(frame.topLeft(), frame.bottomLeft());
+    gradient.setColorAt(0, down ? colours.bottom.darker(120) : colours.top);
+    gradient.setColorAt(1, down ? colours.top.darker(120) : colours.bottom);
+    p.setBrush(gradient);
+    p.setPen(QPen(down ? QColor(20, 20, 20) : colours.bottom.darker(160), border));
+    p.drawRoundedRect(frame, radius, radius);
+    if (m_pressed_state) {
+        // A lit bar marks a state key that is on.
+        const qreal h = hiRes ? 3 : 2;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 210, 60));
+        p.drawRect(QRectF(frame.left() + radius, frame.bottom() - h - border, frame.width() - 2 * radius, h));
+    }
+    if (m_caption.empty()) return;
+    QFont font = ScreenFonts::keyFont(m_style);
+    const QString text = QString::fromStdWString(m_caption);
+    // Long captions shrink until they fit on the key.
+    const QRectF textArea = frame.adjusted(border + 1, 0, -border - 1, 0);
+    while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(text) > textArea.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    p.setFont(font);
+    p.setPen(colours.text);
+    p.drawText(textArea, Qt::AlignCenter, text);
+}

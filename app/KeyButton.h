@@ -1,0 +1,42 @@
+#pragma once
+#include <QAbstractButton>
+#include <string>
+
+#include "ScreenFonts.h"
+
+// One key of a keypad, drawn by itself: a raised key in its up look, sunk in
+// its down look (while the stylus holds it, or while the key stands for a
+// state that is on: the angle unit, a base, Inv, Hyp). Its object name is its
+// command id, so code and tests find it like any other control.
+class KeyButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    // The colour family of a key; the layouts choose it per key.
+    enum class Look { Digit, Operator, Function, State, User, Equals };
+
+    KeyButton(int id, Look look, QWidget* parent = nullptr);
+
+    int id() const { return m_id; }
+    Look look() const { return m_look; }
+
+    // The caption may be empty; the view picks one of the three caption fonts.
+    void setCaption(const std::wstring& caption, ScreenFonts::KeyFont style);
+    std::wstring caption() const { return m_caption; }
+    ScreenFonts::KeyFont captionStyle() const { return m_style; }
+
+    void setPressedState(bool pressed);
+    bool pressedState() const { return m_pressed_state; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const int m_id;
+    const Look m_look;
+    std::wstring m_caption;
+    ScreenFonts::KeyFont m_style = ScreenFonts::KeyFont::Bold;
+    bool m_pressed_state = false;
+};

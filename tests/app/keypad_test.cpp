@@ -1,0 +1,311 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "AppTest.h"
+#include "CCalculatorView.h"
+#include "CDlgHistory.h"
+#include "CDlgOptions.h"
+#include "CDlgParameters.h"
+#include "CMainFrame.h"
+#include "COrvantaDoc.h"
+#include "KeyButton.h"
+#include "LodrinIds.h"
+#include "ModeTable.h"
+#include "OrvantaApp.h"
+
+namespace {
+using namespace ModeTable;
+
+class KeypadTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        m_app = start();
+        frame().show();
+    }
+    void TearDown() override {
+        m_app.reset();
+        AppTest::TearDown();
+    }
+    CMainFrame& frame() { return *m_app->frame(); }
+    COrvantaDoc& doc() { return *m_app->document(); }
+    CCalculatorView& view(int mode = SCIENTIFIC) {
+        frame().switchMode(mode);
+        return *frame().activeView();
+    }
+    KeyButton* keyOf(CCalculatorView& v, int id) { return v.findChild<KeyButton*>(QString::number(id)); }
+    // Clicks keys as the user would; every key must be on the keypad.
+    void press(CCalculatorView& v, const std::vector<int>& ids) {
+        for (int id : ids) {
+            KeyButton* k = keyOf(v, id);
+            ASSERT_NE(k, nullptr) << "key " << id;
+            QTest::mouseClick(k, Qt::LeftButton);
+        }
+    }
+    int caret(CCalculatorView& v) { return v.inputLine()->textCursor().position(); }
+    void select(CCalculatorView& v, int from, int to) {
+        QTextCursor c = v.inputLine()->textCursor();
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        v.inputLine()->setTextCursor(c);
+    }
+
+    std::unique_ptr<OrvantaApp> m_app;
+};
+
+constexpr int EQUALS = 1023, CLEAR = 1360, BACK = 1361;
+constexpr int K0 = 1411, K1 = 1408, K2 = 1409, K3 = 1410, K5 = 1406;
+constexpr int DIV = 1414, PLUS = 1417, POW = 1421, SIN = 1425, INV = 1083, HYP = 1090, DEG = 1305;
+
+TEST_F(KeypadTest, TemplatesGoAroundTheSelectionOrPutTheCaretInside) {
+    struct Case {
+        const char* name;
+        const wchar_t* before;
+        int selFrom, selTo;
+        int key;
+        const wchar_t* after;
+        int caret;
+    };
+    const Case cases[] = {
+        {"sin without selection", L"", 0, 0, SIN, L"sin()", 4},
+        {"sin around a selection", L"2*x+1", 2, 5, SIN, L"2*sin(x+1)", 10},
+        {"mod between ( and ,", L"", 0, 0, 1306, L"mod(,)", 4},
+        {"plain text replaces the selection", L"123", 1, 2, K5, L"153", 2},
+        {"line break", L"1", 1, 1, 1286, L"1\r\n", 2},
+    };
+    CCalculatorView& v = view();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        v.setInputText(c.before);
+        select(v, c.selFrom, c.selTo);
+        v.onKey(c.key);
+        EXPECT_EQ(v.inputText(), c.after);
+        EXPECT_EQ(caret(v), c.caret);
+    }
+}
+
+TEST_F(KeypadTest, InvAndHypChooseTheVariantAndRelabel) {
+    CCalculatorView& v = view();
+    const std::pair<std::vector<int>, const wchar_t*> cases[] = {
+        {{}, L"sin()"}, {{INV}, L"arcsin()"}, {{HYP}, L"sinh()"}, {{INV, HYP}, L"arcsinh()"}};
+    for (const auto& [states, text] : cases) {
+        v.onKey(CLEAR);
+        press(v, states);
+        EXPECT_EQ(keyOf(v, INV)->pressedState(), doc().m_inv != 0);
+        press(v, {SIN});
+        EXPECT_EQ(v.inputText(), text);
+        EXPECT_EQ(keyOf(v, SIN)->caption() == L"sin", states.size() == 0);
+        press(v, states); // back off
+    }
+}
+
+TEST_F(KeypadTest, BackspaceRemovesALineBreakWhole) {
+    CCalculatorView& v = view();
+    press(v, {K1});
+    v.onKey(1286);
+    ASSERT_EQ(v.inputText(), L"1\r\n");
+    press(v, {BACK});
+    EXPECT_EQ(v.inputText(), L"1");
+    press(v, {BACK, BACK});
+    EXPECT_EQ(v.inputText(), L"");
+}
+
+TEST_F(KeypadTest, KeysComputeInTheScientificView) {
+    struct Case {
+        std::vector<int> keys;
+        std::wstring result;
+    };
+    const Case cases[] = {
+        {{DEG, SIN, K3, K0}, L"0.5"},
+        {{K2, POW, K3, POW, K2}, L"64"},
+        {{K1, DIV, K0}, engineText(40164)},
+    };
+    CCalculatorView& v = view();
+    for (const Case& c : cases) {
+        press(v, {CLEAR});
+        press(v, c.keys);
+        press(v, {EQUALS});
+        EXPECT_EQ(v.resultText(), c.result) << QString::fromStdWString(v.inputText()).toStdString();
+    }
+    // An infinite value without a fault.
+    v.setInputText(L"10^400");
+    press(v, {EQUALS});
+    EXPECT_EQ(v.resultText(), engineText(40100));
+}
+
+TEST_F(KeypadTest, ResultInInputContinuesFromTheResult) {
+    doc().m_resultInInput = 1;
+    CCalculatorView& v = view();
+    press(v, {K2, PLUS, K3, EQUALS});
+    EXPECT_EQ(v.inputText(), L"5");
+    EXPECT_EQ(v.resultText(), L"2+3");
+}
+
+TEST_F(KeypadTest, HistoryKeepsTenDistinctCalculationsNewestFirst) {
+    CCalculatorView& v = view();
+    for (int i = 1; i <= 11; ++i) {
+        v.setInputText(std::to_wstring(i) + L"+1");
+        v.onKey(EQUALS);
+    }
+    ASSERT_EQ(doc().getHistorySize(), 10);
+    EXPECT_EQ(doc().getHistory(0), L"11+1");
+    EXPECT_EQ(doc().getHistory(9), L"2+1") << "the first calculation dropped";
+    v.setInputText(L"5+1");
+    v.onKey(EQUALS);
+    EXPECT_EQ(doc().getHistory(0), L"11+1") << "a repeated calculation does not move";
+
+    // Choosing an entry recalculates it at once.
+    onNextDialog<CDlgHistory>([](CDlgHistory& d) {
+        d.findChild<QComboBox*>(QString::number(LodrinId::HISTORY_LIST))->setCurrentIndex(2);
+        d.accept();
+    });
+    v.onCommand(40072);
+    EXPECT_EQ(v.inputText(), L"9+1");
+    EXPECT_EQ(v.resultText(), L"10");
+}
+
+TEST_F(KeypadTest, UndoRestoresTheLineBeforeTheLastKey) {
+    CCalculatorView& v = view();
+    press(v, {K1, K2});
+    v.onCommand(40070);
+    EXPECT_EQ(v.inputText(), L"1");
+    v.onCommand(40070);
+    EXPECT_EQ(v.inputText(), L"1") << "one step only";
+}
+
+TEST_F(KeypadTest, ClipboardRules) {
+    CCalculatorView& v = view();
+    QClipboard* clip = QApplication::clipboard();
+    v.setInputText(L"1+2");
+    v.inputLine()->setFocus();
+    v.onCommand(40053); // cut without a selection
+    EXPECT_EQ(clip->text(), "1+2");
+    EXPECT_EQ(v.inputText(), L"1+2");
+
+    select(v, 1, 3);
+    v.onCommand(40053);
+    EXPECT_EQ(clip->text(), "+2");
+    EXPECT_EQ(v.inputText(), L"1");
+    EXPECT_EQ(caret(v), 1);
+
+    clip->setText("f(x)=x^2");
+    v.setInputText(L"old");
+    v.inputLine()->moveCursor(QTextCursor::Start);
+    v.onCommand(40058);
+    EXPECT_EQ(v.inputText(), L"x^2") << "caret at 0 replaces the line";
+    v.onCommand(40058);
+    EXPECT_EQ(v.inputText(), L"x^2x^2");
+}
+
+TEST_F(KeypadTest, UserKeysInsertTheirFunctionOrConstant) {
+    OrvantaCalcBase& engine = doc().engine();
+    engine.initFunctions(0, L"perc", L"perc(x,y)=x/y*100");
+    engine.initFunctions(2, L"vol", L"vol(a,b,c)=a*b*c");
+    engine.initFunctions(4, L"sq", L"sq(x)=x^2");
+    engine.initFunctions(6, L"half", L"x/2");
+    engine.setConst(0, L"g", L"9.81");
+    CCalculatorView& v = view();
+    v.refreshKeys(CCalculatorView::ALL_KEYS);
+    EXPECT_EQ(keyOf(v, 1216)->caption(), L"perc");
+
+    const std::pair<int, const wchar_t*> cases[] = {
+        {1216, L"perc(,)"}, {1217, L"vol(,,)"}, {1218, L"sq()"}, {1219, L"x/2"}};
+    for (const auto& [id, text] : cases) {
+        v.onKey(CLEAR);
+        press(v, {id});
+        EXPECT_EQ(v.inputText(), text);
+    }
+    v.onKey(CLEAR);
+    press(v, {1216});
+    EXPECT_EQ(caret(v), 5) << "caret after (";
+
+    press(v, {1249}); // constants
+    EXPECT_EQ(keyOf(v, 1216)->caption(), L"g");
+    v.onKey(CLEAR);
+    press(v, {1216});
+    EXPECT_EQ(v.inputText(), L"{g}");
+    press(v, {1249, 1249}); // back to the functions
+    EXPECT_EQ(keyOf(v, 1216)->caption(), L"perc");
+}
+
+TEST_F(KeypadTest, ImaginaryKeyFollowsUseJ) {
+    CCalculatorView& v = view(COMPLEX);
+    press(v, {1040});
+    doc().setUseJ(true);
+    press(v, {1040});
+    EXPECT_EQ(v.inputText(), L"ij");
+}
+
+TEST_F(KeypadTest, ResultFormKeysOnAnEmptyInputSayWhy) {
+    CCalculatorView& c = view(COMPLEX);
+    press(c, {1315});
+    EXPECT_EQ(c.resultText(), engineText(40231));
+    press(c, {1316});
+    EXPECT_EQ(c.resultText(), engineText(40232));
+    press(c, {K3, PLUS, K2, 1040, 1315});
+    EXPECT_EQ(doc().m_complexResult, CalculatorModes::POLAR);
+    EXPECT_NE(c.resultText(), engineText(40231));
+
+    CCalculatorView& p = view(COMPUTER);
+    press(p, {1514});
+    EXPECT_EQ(p.resultText(), engineText(40232));
+    press(p, {1320, K5, PLUS, K5, 1514});
+    EXPECT_EQ(p.resultText(), L"bin: 1010");
+    press(p, {1515});
+    EXPECT_EQ(p.resultText(), L"hex: A");
+    EXPECT_FALSE(keyOf(p, 1243)->isEnabled()) << "no A in decimal input";
+}
+
+TEST_F(KeypadTest, CancelledParameterDialogLeavesTheResult) {
+    CCalculatorView& v = view();
+    v.setResultText(L"before");
+    v.setInputText(L"[x]^2");
+    onNextDialog<CDlgParameters>([](CDlgParameters& d) { d.reject(); });
+    press(v, {EQUALS});
+    EXPECT_EQ(v.resultText(), L"before");
+    EXPECT_EQ(v.inputText(), L"[x]^2");
+}
+
+TEST_F(KeypadTest, LanguageSwitchRelabelsKeysAndMenu) {
+    CCalculatorView& v = view();
+    EXPECT_EQ(keyOf(v, CLEAR)->caption(), L"CLR");
+    onNextDialog<CDlgOptions>([](CDlgOptions& d) {
+        d.findChild<QComboBox*>(QString::number(LodrinId::OPT_LANGUAGE))->setCurrentIndex(1);
+        d.accept();
+    });
+    v.onCommand(40071);
+    EXPECT_EQ(doc().m_language, 1);
+    EXPECT_EQ(keyOf(v, CLEAR)->caption(), L"L\u00D6");
+    EXPECT_EQ(frame().menuBar()->actions()[0]->text(), "Datei");
+    EXPECT_EQ(persisted(L"Software\\Orvanta\\Options", L"Language"), L"1");
+}
+
+TEST_F(KeypadTest, DeviceKeyboard) {
+    CCalculatorView& v = view();
+    v.inputLine()->setFocus();
+    QTest::keyClicks(v.inputLine(), "6*7");
+    QTest::keyClick(v.inputLine(), Qt::Key_Return);
+    EXPECT_EQ(v.resultText(), L"42");
+    QTest::keyClick(v.inputLine(), Qt::Key_Backspace);
+    EXPECT_EQ(v.inputText(), L"6*");
+    QTest::keyClick(v.inputLine(), Qt::Key_Escape);
+    EXPECT_EQ(v.inputText(), L"");
+    EXPECT_EQ(v.resultText(), L"");
+}
+
+TEST_F(KeypadTest, MemoryListStoresAndInserts) {
+    CCalculatorView& v = view();
+    press(v, {K1, PLUS, K2, 1032, CLEAR, 1032});
+    ASSERT_EQ(v.memoryList()->count(), 1) << "an empty line is not stored";
+    v.memoryList()->setCurrentIndex(0);
+    press(v, {1039});
+    EXPECT_EQ(v.inputText(), L"1+2");
+    press(v, {1033});
+    EXPECT_EQ(v.memoryList()->count(), 0);
+}
+} // namespace
