@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the calculator and starts it. Arguments are passed on to it.
+# Builds the calculator and opens its window. Arguments are passed on to it
+# (for example --screen 320x240).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -7,8 +8,9 @@ orvanta_install_deps
 
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)"
-if [ $# -eq 0 ] && [ -t 0 ]; then
-  echo "Orvanta command-line calculator: type an expression per line, Ctrl-D to end."
+cmake --build "$build" -j "$(nproc)" --target orvanta orvanta-calc
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display to open the Orvanta window on; for calculations without one use $build/cli/orvanta-calc (e.g. $build/cli/orvanta-calc '2^10')."
+  exit 1
 fi
-exec "$build/cli/orvanta-calc" "$@"
+exec "$build/app/orvanta" "$@"

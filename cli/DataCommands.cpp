@@ -31,6 +31,7 @@ const char* const s_regress_usage = "regress linear|exp VALUES";
 const char* const s_matrix_usage = "matrix OP A [B] [--complex] [--polar]";
 const char* const s_convert_usage = "convert VALUE FROM TO";
 const char* const s_units_usage = "units [GROUP]";
+const char* const s_solve_usage = "solve EQUATION [FROM TO]";
 
 int runStats(CliSession& session, const std::vector<std::string>& args) {
     return runStatistic(session, args, false, s_stats_usage);
@@ -173,6 +174,18 @@ int runUnits(CliSession& session, const std::vector<std::string>& args) {
     }
     return 0;
 }
+// The equation solver: an equation in x, printed as "x" + the solver's text.
+int runSolve(CliSession& session, const std::vector<std::string>& args) {
+    if (args.size() != 1 && args.size() != 3) throw UsageError{std::string("usage: orvanta-calc ") + s_solve_usage};
+    std::wstring equation = fromUtf8(args[0]);
+    std::wstring result = L"x";
+    bool found = false;
+    bool ok = args.size() == 1
+                  ? session.adapter().calculateSolver(equation, result, found)
+                  : session.adapter().calculateSolver(equation, result, numberArgument(args[1], "solve FROM"),
+                                                      numberArgument(args[2], "solve TO"), found);
+    return answer(ok && found, result);
+}
 } // namespace
 
 const std::vector<CliCommand>& dataCommands() {
@@ -180,6 +193,7 @@ const std::vector<CliCommand>& dataCommands() {
         {"stats", s_stats_usage, runStats},       {"stats-xy", s_stats_xy_usage, runStatsXY},
         {"regress", s_regress_usage, runRegress}, {"matrix", s_matrix_usage, runMatrix},
         {"convert", s_convert_usage, runConvert}, {"units", s_units_usage, runUnits},
+        {"solve", s_solve_usage, runSolve},
     };
     return commands;
 }

@@ -157,6 +157,19 @@ bool EngineAdapter::calculateStatisticRegression(CalculatorModes::REGRESSIONTYPE
     return reportInto(ok, quality);
 }
 
+bool EngineAdapter::calculateSolver(const std::wstring& equation, std::wstring& result, bool& found) {
+    return calculateSolver(equation, result, -32000.0, 32000.0, found);
+}
+
+bool EngineAdapter::calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to,
+                                    bool& found) {
+    prepare(true);
+    bool ok = m_engine.calculateSolver(equation, result, from, to, found, m_settings.numberMode,
+                                       m_settings.precision);
+    if (!ok && result.empty()) result = OrvantaCalcBase::getLastError();
+    return ok;
+}
+
 bool EngineAdapter::calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
                                     CalculatorModes::MATRIXOPERATION op, bool real, std::wstring& message) {
     prepare(true);

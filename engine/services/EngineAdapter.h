@@ -63,6 +63,10 @@ public:
     bool calculateFunctionSimplify(std::wstring& f, std::wstring& result, bool keepShorter, bool symbolic);
     bool calculatePolynomparts(std::wstring& f, std::wstring& result);
     bool calculatePolynomdivision(std::wstring& f, std::wstring& result);
+    // The equation solver; without a range it searches -32000 to 32000. A
+    // failure replaces the result by the message only when it is empty.
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, bool& found);
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to, bool& found);
     bool calculateFunctionSolve(std::wstring& f, std::wstring& result, double from, double to);
     bool calculateFunctionExtrema(std::wstring& f, std::wstring& result, double from, double to);
     bool calculateFunctionSaddlePoints(std::wstring& f, std::wstring& result, double from, double to);

@@ -1,4 +1,6 @@
 // Stored equations: reading parameter values and solving for the free variable.
+#include <cmath>
+#include <memory>
 #include <string_view>
 
 #include "EngineGuard.h"
@@ -55,4 +57,70 @@ bool OrvantaCalcBase::calculateParam(const std::wstring& list, const std::wstrin
         }
         return calculateNormal(text, value);
     });
+}
+
+namespace {
+constexpr unsigned MSG_NO_POINTS = 40183;
+
+// Functions defined for natural numbers only are searched on 1..200 in whole steps.
+bool needsNaturalSearch(const std::wstring& f) {
+    return f.find(L'!') != std::wstring::npos || f.find(L"binom") != std::wstring::npos ||
+           f.find(L"sum") != std::wstring::npos;
+}
+} // namespace
+
+// The whole numbers 1 to 200 where f is zero. Functions of naturals are
+// undefined between the whole numbers, so the zero search, which probes
+// inside every step, could never confirm a root of theirs; they are tested at
+// each whole number instead, with domain errors as undefined points.
+std::vector<double> OrvantaCalcBase::naturalZeros(std::wstring f) {
+    std::vector<double> zeros;
+    guarded<Guard::Silent>([&] {
+        if (!proove(f)) return false;
+        replaceEHoch(f);
+        std::unique_ptr<IExpression> tree(IExpression::parseExpression(f, true));
+        struct QuietErrors {
+            bool raising = IExpression::s_withex;
+            QuietErrors() { IExpression::s_withex = false; }
+            ~QuietErrors() { IExpression::s_withex = raising; }
+        } quiet;
+        for (int n = 1; n <= 200; ++n) {
+            double value = tree->calculate(n, 0.0);
+            if (std::isfinite(value) && std::fabs(value) < 1e-9) zeros.push_back(n);
+        }
+        return true;
+    });
+    return zeros;
+}
+
+// Solves 'left=right' for x as the zeros of left-(right); an equation without
+// "=" is taken as 'left=0'. The zeros are appended to result as '=z1; z2'.
+bool OrvantaCalcBase::calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to,
+                                      bool& found, int, int decimals) {
+    const std::size_t equals = equation.find(L'=');
+    const std::wstring left = equation.substr(0, equals);
+    const std::wstring right = equals == std::wstring::npos ? L"0" : equation.substr(equals + 1);
+    s_gesamt = left + L"-(" + right + L")";
+
+    std::vector<double> zeros;
+    std::wstring function = s_gesamt;
+    if (needsNaturalSearch(function)) {
+        zeros = naturalZeros(function);
+    } else {
+        std::wstring ignored;
+        calculateFunctionSolve(function, ignored, zeros, from, to, (to - from) * 0.001);
+    }
+
+    if (zeros.empty()) {
+        result = loadString(MSG_NO_POINTS);
+        return true;
+    }
+    found = true;
+    result += L"=";
+    for (std::size_t i = 0; i < zeros.size(); ++i) {
+        std::wstring text;
+        IExpression::value2String(zeros[i], text, decimals);
+        result += (i > 0 ? L"; " : L"") + text;
+    }
+    return true;
 }

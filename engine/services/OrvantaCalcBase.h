@@ -208,6 +208,11 @@ public:
     bool calculateFunctionDerivation(std::wstring& f, std::wstring& result);
     bool calculateFunctionDerivation(std::wstring& f, std::wstring& result, double x);
     bool calculateFunctionSimplify(std::wstring& f, std::wstring& result, bool keepShorter, bool symbolic);
+    // Solves a stored equation, written in x, for x over [from, to] (1..200 in
+    // whole steps when it uses "!", "binom" or "sum"); appends '=z1; z2' to
+    // result and sets found, or sets result to "No points found...".
+    bool calculateSolver(const std::wstring& equation, std::wstring& result, double from, double to, bool& found,
+                         int reserved, int decimals);
     bool calculateFunctionSolve(std::wstring& f, std::wstring& result, std::vector<double>& zeros, double from,
                                 double to, double step);
     bool calculateFunctionExtrema(std::wstring& f, std::wstring& result, double from, double to);
@@ -311,6 +316,7 @@ protected:
     // Reads the value of parameter name from a list like 'a:=1; b:=2' and
     // evaluates it; false when the parameter is missing or has no value.
     bool calculateParam(const std::wstring& list, const std::wstring& name, double& value);
+    std::vector<double> naturalZeros(std::wstring f);
     // The values of a statistic; an item that is no number raises 1036.
     std::vector<double> readStatisticValues(const std::wstring& values);
 

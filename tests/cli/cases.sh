@@ -160,3 +160,12 @@ else
     failed=$((failed + 1))
     printf 'FAILED: the unit circle sampled 100 times (%s points on it)\n' "$on_circle"
 fi
+
+# The equation solver, as the solver view calls it.
+expect 'x=-2; 2' solve 'x^2=4' -10 10
+expect 'No points found...' solve 'x^2=-1'
+expect_status 1 solve 'x^2=-1'
+expect 'x=5' solve 'binom(x,2)=10' 0 1
+expect 'x=5' solve 'x!=120'
+expect 'x=10' solve 'sum(x)=55'
+expect_status 2 solve 'x=1' 3

@@ -1,0 +1,148 @@
+#include "CCalculatorView.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "COrvantaDoc.h"
+#include "ColorRef.h"
+#include "ModeTable.h"
+#include "ScreenFonts.h"
+
+namespace {
+QString toQt(const std::wstring& text) {
+    QString s = QString::fromStdWString(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return s;
+}
+
+std::wstring fromQt(QString text) {
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toStdWString();
+}
+} // namespace
+
+CCalculatorView::CCalculatorView(COrvantaDoc& document, int mode, QWidget* parent)
+    : QWidget(parent), m_document(document), m_mode(mode), m_screen_class(Screen::screenClass()),
+      m_input_font(ScreenFonts::inputFont(m_screen_class)),
+      m_result_font(ScreenFonts::resultFont(m_screen_class)) {
+    setObjectName(QString::number(mode));
+    setAutoFillBackground(true);
+    buildLayout();
+    refreshColours();
+    languageChanged();
+}
+
+void CCalculatorView::buildLayout() {
+    m_input = new QPlainTextEdit(this);
+    m_input->setObjectName(QString::number(INPUT_LINE));
+    m_input->setFont(m_input_font);
+    m_input->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_input->setTabChangesFocus(true);
+    // Two lines of the input font: long formulas wrap instead of scrolling away.
+    const int lineHeight = QFontMetrics(m_input_font).lineSpacing();
+    m_input->setFixedHeight(2 * lineHeight + 2 * m_input->frameWidth() + 8);
+
+    m_result = new QLineEdit(this);
+    m_result->setObjectName(QString::number(RESULT_LINE));
+    m_result->setFont(m_result_font);
+    m_result->setReadOnly(true);
+
+    m_memory = new QComboBox(this);
+    m_memory->setObjectName(QString::number(MEMORY_LIST));
+    m_memory->setFont(m_result_font);
+    m_memory->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_memory->setMinimumContentsLength(4);
+
+    m_keypad_area = new QWidget(this);
+    m_keypad_area->setObjectName(QStringLiteral("keypad"));
+    auto* keypadLayout = new QVBoxLayout(m_keypad_area);
+    m_mode_name = new QLabel(m_keypad_area);
+    m_mode_name->setObjectName(QStringLiteral("modeName"));
+    m_mode_name->setAlignment(Qt::AlignCenter);
+    m_mode_name->setWordWrap(true);
+    m_mode_name->setFont(m_input_font);
+    keypadLayout->addWidget(m_mode_name);
+
+    auto* layout = new QVBoxLayout(this);
+    const int margin = Screen::HiRes() ? 6 : 3;
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(margin);
+    layout->addWidget(m_input);
+    if (landscapeLayout()) {
+        // The landscape screen is short: the result and the memory list share a row.
+        auto* row = new QHBoxLayout;
+        row->addWidget(m_result, 3);
+        row->addWidget(m_memory, 2);
+        layout->addLayout(row);
+    } else {
+        layout->addWidget(m_result);
+        layout->addWidget(m_memory);
+    }
+    layout->addWidget(m_keypad_area, 1);
+}
+
+void CCalculatorView::initialUpdate() {
+    if (!m_pending_text.empty()) setInputText(m_pending_text);
+    m_pending_text.clear();
+    refreshColours();
+    languageChanged();
+}
+
+void CCalculatorView::languageChanged() {
+    const ModeInfo* info = ModeTable::find(m_mode);
+    m_mode_name->setText(info ? QString::fromWCharArray(info->name(m_document.m_language)) : QString());
+}
+
+void CCalculatorView::refreshColours() {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(m_document.viewBackground()));
+    setPalette(p);
+    // The mode's name must stay readable on any background colour.
+    QPalette labelPalette = m_mode_name->palette();
+    labelPalette.setColor(QPalette::WindowText,
+                          qGray(p.color(QPalette::Window).rgb()) < 128 ? Qt::white : Qt::black);
+    m_mode_name->setPalette(labelPalette);
+}
+
+bool CCalculatorView::handlesCommand(int) const {
+    return false;
+}
+
+void CCalculatorView::onCommand(int) {}
+
+std::wstring CCalculatorView::inputText() const {
+    return fromQt(m_input->toPlainText());
+}
+
+void CCalculatorView::setInputText(const std::wstring& text) {
+    m_input->setPlainText(toQt(text));
+    m_input->moveCursor(QTextCursor::End);
+}
+
+std::wstring CCalculatorView::resultText() const {
+    return m_result->text().toStdWString();
+}
+
+void CCalculatorView::setResultText(const std::wstring& text) {
+    m_result->setText(QString::fromStdWString(text));
+    m_result->setCursorPosition(0);
+}
+
+std::vector<std::wstring> CCalculatorView::memoryEntries() const {
+    std::vector<std::wstring> entries;
+    for (int i = 0; i < m_memory->count(); ++i)
+        entries.push_back(m_memory->itemText(i).toStdWString());
+    return entries;
+}
+
+void CCalculatorView::addMemoryEntries(const std::vector<std::wstring>& entries) {
+    for (const std::wstring& entry : entries) {
+        const QString text = QString::fromStdWString(entry);
+        if (m_memory->findText(text, Qt::MatchExactly) < 0) m_memory->addItem(text);
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "CCalculatorView.h"
+
+// The complex calculator: complex expressions, results in rectangular or polar
+// form.
+class CComplexCalculatorView : public CCalculatorView {
+    Q_OBJECT
+public:
+    explicit CComplexCalculatorView(COrvantaDoc& document, QWidget* parent = nullptr);
+};

@@ -1,0 +1,53 @@
+// Orvanta: the calculator's window. Usage: orvanta [--screen WxH]
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "CMainFrame.h"
+#include "OrvantaApp.h"
+#include "Screen.h"
+#include "SettingsStore.h"
+
+namespace {
+// Qt aborts when it cannot reach a display; say so in one line instead.
+bool displayMissing() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform && std::strncmp(platform, "xcb", 3) != 0 &&
+        std::strncmp(platform, "wayland", 7) != 0)
+        return false;
+    const char* x = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return !(x && *x) && !(wayland && *wayland);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf(
+                "Usage: orvanta [--screen WxH]\n"
+                "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 (default)"
+                " or 640x480\n"
+                "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n");
+            return 0;
+        }
+    }
+    if (displayMissing()) {
+        std::fprintf(stderr, "orvanta: no display to open the window on; for calculations without one use "
+                             "orvanta-calc\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    QString error;
+    if (!Screen::applyOption(QApplication::arguments(), &error)) {
+        std::fprintf(stderr, "orvanta: %s\n", qPrintable(error));
+        return 2;
+    }
+    SettingsStore store(SettingsStore::defaultFolder());
+    OrvantaApp orvanta(store);
+    if (!orvanta.initInstance()) return 1;
+    orvanta.frame()->show();
+    return QApplication::exec();
+}
