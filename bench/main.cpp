@@ -22,8 +22,8 @@
 namespace {
 struct Options {
     std::string csv;
-    int repetitions = 5;
-    std::string minTime = "0.2";
+    int repetitions = 9;
+    std::string minTime = "0.1";
     std::string filter;
     bool verbose = false;
 };
@@ -198,7 +198,10 @@ int main(int argc, char** argv) {
 
     std::vector<std::string> flags = {argv[0],
                                       "--benchmark_repetitions=" + std::to_string(options.repetitions),
-                                      "--benchmark_min_time=" + options.minTime};
+                                      "--benchmark_min_time=" + options.minTime,
+                                      // The machine may be busy with other work: repetitions of all
+                                      // benchmarks in random order spread a busy spell over all of them.
+                                      "--benchmark_enable_random_interleaving=true"};
     if (!options.filter.empty()) flags.push_back("--benchmark_filter=" + options.filter);
     std::vector<char*> args;
     for (std::string& f : flags)
