@@ -21,9 +21,10 @@ std::wstring repeat(const std::wstring& part, std::size_t times) {
     return text;
 }
 
-// Far beyond the second a user may wait: with the sanitizers and on a busy
-// machine everything is several times slower, and a hang is far slower still.
-constexpr std::chrono::seconds HANG_BOUND{10};
+// Far beyond the second a user may wait: this only tells a hang from a slow
+// run, and with the sanitizers on a busy machine the longest walks take
+// several seconds.
+constexpr std::chrono::seconds HANG_BOUND{60};
 
 enum class Mode { Normal, Complex, Programmer, StatisticX, StatisticXY };
 
