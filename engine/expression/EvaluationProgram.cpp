@@ -1,6 +1,8 @@
 #include "EvaluationProgram.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -29,8 +31,9 @@ enum class EvaluationProgram::Code : std::uint8_t {
     SubConst,
     MulConst,
     DivConst, // by a constant that is not 0
-    PowConst, // to a constant that is not 2
+    PowConst, // to a constant that is not 2 or 3
     Square,
+    Cube,
     AddMulRun,    // additions and multiplications by constants, in pairs
     VarAddMulRun, // a variable loaded, then such a run
     // right operand a variable
@@ -73,6 +76,50 @@ double addMulRun(double acc, const double* pair, int count) {
 
 double power(double left, double right) {
     return right == 2.0 ? left * left : std::pow(left, right);
+}
+
+// The rounding error of product = a * b, exactly: with a fused multiply-add
+// where the processor has one, else (Dekker) with each factor split into
+// halves of 26 bits, whose products are all exact.
+#ifdef FP_FAST_FMA
+double productError(double a, double b, double product) {
+    return std::fma(a, b, -product);
+}
+#else
+struct Split {
+    double hi;
+    double lo;
+};
+Split split(double a) {
+    const double c = 134217729.0 * a; // 2^27 + 1
+    const double hi = c - (c - a);
+    return {hi, a - hi};
+}
+double productError(double a, double b, double product) {
+    const Split sa = split(a);
+    const Split sb = split(b);
+    return ((sa.hi * sb.hi - product) + sa.hi * sb.lo + sa.lo * sb.hi) + sa.lo * sb.lo;
+}
+#endif
+
+// x^3 as the power function gives it, in a fraction of its time. The cube is
+// computed to about 104 bits; the library's power function is never more than
+// 0.54 units in the last place off, so wherever the exact cube lies closer
+// than 0.45 units to a double, that double is what the power function
+// returns too. Cubes closer to the middle between two doubles, and those
+// outside the range where the products stay exact, ask the power function.
+double cube(double x) {
+    const double magnitude = std::fabs(x);
+    if (!(magnitude > 0x1p-250 && magnitude < 0x1p+250)) return std::pow(x, 3.0);
+    const double square = x * x;
+    const double squareError = productError(x, x, square);
+    const double rough = square * x;
+    const double tail = productError(square, x, rough) + squareError * x;
+    const double result = rough + tail;
+    const double distance = std::fabs((rough - result) + tail);
+    const double unit = std::bit_cast<double>(std::bit_cast<std::uint64_t>(result) & 0x7ff0000000000000u) *
+                        0x1p-52;
+    return distance < 0.45 * unit ? result : std::pow(x, 3.0);
 }
 
 // A constant of exactly 2^k whose reciprocal is a normal number: dividing by
@@ -146,6 +193,7 @@ std::size_t ProgramBuilder::emit(Code code, double value, IExpression* node, std
     case Code::LoadNode:
     case Code::Pow:
     case Code::PowConst:
+    case Code::Cube:
     case Code::PowVar:
     case Code::ConstPow:
     case Code::Faculty:
@@ -204,7 +252,7 @@ void ProgramBuilder::emitRightLeaf(wchar_t op, const Leaf& right) {
         }
         break;
     default:
-        emit(c == 2.0 ? Code::Square : Code::PowConst, c);
+        emit(c == 2.0 ? Code::Square : c == 3.0 ? Code::Cube : Code::PowConst, c);
         break;
     }
 }
@@ -426,7 +474,7 @@ double runSteps(const EvaluationProgram::Step* const steps, const double* consta
     static const void* const s_labels[] = {&&LoadConst, &&LoadVar,    &&LoadNode,  &&Add,
                                            &&Sub,       &&Mul,        &&Div,       &&Pow,
                                            &&AddConst,  &&SubConst,   &&MulConst,  &&DivConst,
-                                           &&PowConst,  &&Square,     &&AddMulRun, &&VarAddMulRun,
+                                           &&PowConst,  &&Square,     &&Cube,      &&AddMulRun, &&VarAddMulRun,
                                            &&AddVar,    &&SubVar,     &&MulVar,    &&DivVar,
                                            &&PowVar,    &&ConstAdd,   &&ConstSub,  &&ConstMul,
                                            &&ConstDiv,  &&ConstPow,   &&Faculty,   &&CachedOrSkip,
@@ -496,6 +544,10 @@ PowConst:
     NEXT_STEP;
 Square:
     acc = acc * acc;
+    NEXT_STEP;
+Cube:
+    CALLING_STEP;
+    acc = cube(acc);
     NEXT_STEP;
 AddMulRun:
     acc = addMulRun(acc, constants + step->target, step->count);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -207,5 +208,24 @@ TEST_F(EngineTest, TreesDeeperThanTheProgramStackStillAgree) {
     }
     EXPECT_FALSE(EvaluationProgram::compile(parse(nested(8)).get()).isEmpty());
     EXPECT_TRUE(EvaluationProgram::compile(parse(nested(EvaluationProgram::STACK_SIZE + 2)).get()).isEmpty());
+}
+
+// Cubes take a shortcut past the power function; over every range of
+// magnitudes, with values of few bits whose cubes are exact or lie exactly
+// between two doubles, the result must still be the power function's.
+TEST_F(EngineTest, CubesAreThePowerFunctionsToTheLastBit) {
+    auto compiled = parse(L"x^3");
+    std::mt19937_64 random(7);
+    auto check = [&](double x) {
+        ASSERT_EQ(evaluate(*compiled, x, 0.0).bits, std::bit_cast<std::uint64_t>(std::pow(x, 3.0))) << x;
+    };
+    for (int i = 0; i < 300000; ++i) {
+        const double anyBits = std::bit_cast<double>(random());
+        if (!std::isnan(anyBits)) check(anyBits);
+        check(std::uniform_real_distribution<double>(-5.0, 5.0)(random));
+        check(std::ldexp(static_cast<double>(random() >> 46), -static_cast<int>(random() % 40)));
+    }
+    for (double x : {0.0, -0.0, 0x1p-250, 0x1p+250, 1e103, -1e103, 5e-324, INF, -INF})
+        check(x);
 }
 } // namespace
