@@ -128,6 +128,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Builds the mode's keypad into the keypad area in place of its name.
     void installKeypad(std::span<const KeySpot> spots, int columns);
+    // The same for a portrait table of columns x rows, folded into two halves
+    // side by side on a landscape screen.
+    void installKeypadFor(std::span<const KeySpot> spots, int columns, int rows);
     // Shows a calculation: the result in the result line, or, with
     // result-in-input, the input there and the result in the input line.
     void showCalculation(const std::wstring& input, const std::wstring& result);

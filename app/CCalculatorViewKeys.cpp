@@ -625,6 +625,13 @@ KeyButton* CCalculatorView::key(int id) const {
     return it == m_keys.end() ? nullptr : it->second;
 }
 
+void CCalculatorView::installKeypadFor(std::span<const KeySpot> spots, int columns, int rows) {
+    if (landscapeLayout())
+        installKeypad(KeyTable::foldForLandscape(spots, columns, rows), 2 * columns);
+    else
+        installKeypad(spots, columns);
+}
+
 void CCalculatorView::installKeypad(std::span<const KeySpot> spots, int columns) {
     m_mode_name->hide();
     auto* grid = new QGridLayout;

@@ -59,12 +59,7 @@ bool digitValid(int id, COMPMODE base) {
 
 CComputerCalculatorView::CComputerCalculatorView(COrvantaDoc& document, QWidget* parent)
     : CCalculatorView(document, ModeTable::COMPUTER, parent) {
-    if (landscapeLayout()) {
-        const auto folded = KeyTable::foldForLandscape(s_keys, COLUMNS, ROWS);
-        installKeypad(folded, 2 * COLUMNS);
-    } else {
-        installKeypad(s_keys, COLUMNS);
-    }
+    installKeypadFor(s_keys, COLUMNS, ROWS);
     baseChanged();
 }
 

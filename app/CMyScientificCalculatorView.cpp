@@ -34,12 +34,7 @@ constexpr KeySpot s_keys[] = {
 
 CMyScientificCalculatorView::CMyScientificCalculatorView(COrvantaDoc& document, QWidget* parent)
     : CCalculatorView(document, ModeTable::SCIENTIFIC, parent) {
-    if (landscapeLayout()) {
-        const auto folded = KeyTable::foldForLandscape(s_keys, COLUMNS, ROWS);
-        installKeypad(folded, 2 * COLUMNS);
-    } else {
-        installKeypad(s_keys, COLUMNS);
-    }
+    installKeypadFor(s_keys, COLUMNS, ROWS);
 }
 
 void CMyScientificCalculatorView::calculateInput() {

@@ -138,6 +138,29 @@ TEST_F(KeypadTest, KeysComputeInTheScientificView) {
     EXPECT_EQ(v.resultText(), engineText(40100));
 }
 
+// The complex and programmer calculators, tapped as a user would: a result
+// form or base key after "=" shows the same result in that form.
+TEST_F(KeypadTest, KeysComputeInTheComplexAndProgrammerViews) {
+    constexpr int K4 = 1405, IMAGINARY = 1040, RECT = 1316, POLAR = 1315;
+    CCalculatorView& complex = view(COMPLEX);
+    press(complex, {CLEAR, DEG, RECT, K3, PLUS, K4, IMAGINARY, EQUALS});
+    EXPECT_EQ(complex.resultText(), L"3+4i");
+    press(complex, {POLAR});
+    EXPECT_EQ(complex.resultText(), L"pol(5,53.1301023542)");
+
+    constexpr int DEC_INPUT = 1320, BIN_INPUT = 1319, TO_BIN = 1514, TO_HEX = 1515, HEX_A = 1243;
+    CCalculatorView& programmer = view(COMPUTER);
+    press(programmer, {CLEAR, DEC_INPUT, K5, PLUS, K5, EQUALS, TO_BIN});
+    EXPECT_EQ(programmer.resultText(), L"bin: 1010");
+    press(programmer, {TO_HEX});
+    EXPECT_EQ(programmer.resultText(), L"hex: A");
+    // Digits the input base does not have cannot be tapped.
+    EXPECT_FALSE(keyOf(programmer, HEX_A)->isEnabled());
+    press(programmer, {BIN_INPUT});
+    EXPECT_FALSE(keyOf(programmer, K2)->isEnabled());
+    EXPECT_TRUE(keyOf(programmer, K1)->isEnabled());
+}
+
 TEST_F(KeypadTest, ResultInInputContinuesFromTheResult) {
     doc().m_resultInInput = 1;
     CCalculatorView& v = view();

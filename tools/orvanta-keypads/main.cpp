@@ -4,7 +4,6 @@
 //   orvanta-keypads [--screen WxH] FOLDER
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "ModeTable.h"
 #include "OrvantaApp.h"
 #include "Screen.h"
+#include "ToolOptions.h"
 #include "SettingsStore.h"
 
 namespace {
@@ -64,16 +64,8 @@ bool save(QWidget& window, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    QString error;
-    if (!Screen::applyOption(arguments, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 2;
-    }
-    const QString folder = arguments.size() > 1 && !arguments.last().startsWith(QLatin1String("--"))
-                               ? arguments.last()
-                               : QStringLiteral("keypads");
-    if (!QDir().mkpath(folder)) return 1;
+    QString folder;
+    if (const int status = prepareOutput(QStringLiteral("keypads"), folder)) return status;
 
     SettingsStore store(SettingsStore::defaultFolder());
     OrvantaApp orvanta(store);

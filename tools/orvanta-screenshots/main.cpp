@@ -4,7 +4,6 @@
 // environment names (ORVANTA_CONFIG_DIR). Usage:
 //   orvanta-screenshots [--screen WxH] FOLDER
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QMenu>
@@ -18,6 +17,7 @@
 #include "ModeTable.h"
 #include "OrvantaApp.h"
 #include "Screen.h"
+#include "ToolOptions.h"
 #include "SettingsStore.h"
 
 namespace {
@@ -63,19 +63,8 @@ QString fileName(const ModeInfo& mode) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    QString error;
-    if (!Screen::applyOption(arguments, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 2;
-    }
-    const QString folder = arguments.size() > 1 && !arguments.last().startsWith(QLatin1String("--"))
-                               ? arguments.last()
-                               : QStringLiteral("screenshots");
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
-        return 1;
-    }
+    QString folder;
+    if (const int status = prepareOutput(QStringLiteral("screenshots"), folder)) return status;
 
     SettingsStore store(SettingsStore::defaultFolder());
     bool ok = true;

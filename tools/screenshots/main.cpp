@@ -2,7 +2,6 @@
 // program opens them: through the launcher, over a main window of the size
 // of the emulated screen. Usage: lodrin-screenshots [--screen WxH] FOLDER
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTabWidget>
@@ -16,6 +15,7 @@
 #include "ColorRef.h"
 #include "LodrinStarter.h"
 #include "Screen.h"
+#include "ToolOptions.h"
 
 namespace {
 void settle(int milliseconds = 300) {
@@ -97,19 +97,8 @@ void showAddMetric(LodrinStarter& starter, int language) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QStringList arguments = QApplication::arguments();
-    QString error;
-    if (!Screen::applyOption(arguments, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 2;
-    }
-    const QString folder = arguments.size() > 1 && !arguments.last().startsWith(QLatin1String("--"))
-                               ? arguments.last()
-                               : QStringLiteral("screenshots");
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
-        return 1;
-    }
+    QString folder;
+    if (const int status = prepareOutput(QStringLiteral("screenshots"), folder)) return status;
 
     // Stands in for the main window: the dialogs take its area as the screen.
     QWidget mainWindow;
