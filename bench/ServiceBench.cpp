@@ -5,6 +5,7 @@
 
 #include "Formulas.h"
 #include "Measures.h"
+#include "MatrixContent.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
@@ -65,6 +66,33 @@ void search(benchmark::State& state, const Search& s, Operation operation) {
     }
 }
 
+// A dense 10 x 10 matrix, the largest the editor allows, with cells that
+// leave it regular: real cells for the determinant and the inverse, complex
+// ones for the complex inverse.
+MatrixContent denseMatrix(bool complex) {
+    constexpr int order = 10;
+    std::vector<std::wstring> cells;
+    for (int r = 0; r < order; ++r) {
+        for (int c = 0; c < order; ++c) {
+            std::wstring cell = std::to_wstring((r * 7 + c * 3) % 11 + (r == c ? 20 : 1));
+            if (complex) cell += L"+" + std::to_wstring((r + 2 * c) % 5) + L"i";
+            cells.push_back(cell);
+        }
+    }
+    return MatrixContent(order, order, std::move(cells));
+}
+
+void matrix(benchmark::State& state, CalculatorModes::MATRIXOPERATION operation, bool real) {
+    for (auto _ : state) {
+        MatrixContent a = denseMatrix(!real);
+        MatrixContent b;
+        MatrixContent result;
+        if (!engine().calculateMatrix(result, a, b, operation, 0, 10, real, true))
+            state.SkipWithError("the matrix operation failed");
+        benchmark::DoNotOptimize(result.cells.data());
+    }
+}
+
 std::string label(const char* what, const Search& s) {
     char range[64];
     std::snprintf(range, sizeof range, " on [%g, %g]", s.from, s.to);
@@ -90,4 +118,10 @@ void registerServiceBenchmarks() {
             {"integral/" + index, Column::Service, -1, label("Simpson integral (step 0.01) of ", s), 1},
             [&s](benchmark::State& st) { search(st, s, Operation::Integral); });
     }
+    addMeasure({"matrix/det", Column::Service, -1, "determinant of a dense 10 x 10 matrix", 1},
+               [](benchmark::State& st) { matrix(st, CalculatorModes::MAT_DET, true); });
+    addMeasure({"matrix/inverse", Column::Service, -1, "inverse of a dense 10 x 10 matrix", 1},
+               [](benchmark::State& st) { matrix(st, CalculatorModes::MAT_INVERSE, true); });
+    addMeasure({"matrix/complex-inverse", Column::Service, -1, "inverse of a dense complex 10 x 10 matrix", 1},
+               [](benchmark::State& st) { matrix(st, CalculatorModes::MAT_INVERSE, false); });
 }
