@@ -117,8 +117,11 @@ double cube(double x) {
     const double tail = productError(square, x, rough) + squareError * x;
     const double result = rough + tail;
     const double distance = std::fabs((rough - result) + tail);
-    const double unit = std::bit_cast<double>(std::bit_cast<std::uint64_t>(result) & 0x7ff0000000000000u) *
-                        0x1p-52;
+    // The gap to the next double; at a power of two the gap below is half
+    // the gap above, and the smaller one is the unit that counts.
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(result);
+    double unit = std::bit_cast<double>(bits & 0x7ff0000000000000u) * 0x1p-52;
+    if ((bits & 0x000fffffffffffffu) == 0) unit *= 0.5;
     return distance < 0.45 * unit ? result : std::pow(x, 3.0);
 }
 

@@ -227,5 +227,13 @@ TEST_F(EngineTest, CubesAreThePowerFunctionsToTheLastBit) {
     }
     for (double x : {0.0, -0.0, 0x1p-250, 0x1p+250, 1e103, -1e103, 5e-324, INF, -INF})
         check(x);
+    // Cubes next to a power of two, where the gap between doubles changes.
+    for (int k = -700; k <= 700; ++k) {
+        double x = std::cbrt(std::ldexp(1.0, k));
+        for (int i = 0; i < 4; ++i)
+            x = std::nextafter(x, 0.0);
+        for (int i = 0; i < 8; ++i, x = std::nextafter(x, INF))
+            check(x);
+    }
 }
 } // namespace
