@@ -77,13 +77,13 @@ void parseParameter(CliOptions& options, const std::string& text) {
 
 using Setter = std::function<void(CliOptions&, const std::string&)>;
 
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     bool takesValue;
     Setter set;
 };
 
-const OptionSpec s_options[] = {
+const OptionEntry s_options[] = {
     {"--mode", true, [](CliOptions& o, const std::string& v) { o.mode = choose(s_modes, "--mode", v); }},
     {"--angle", true,
      [](CliOptions& o, const std::string& v) { o.settings.angle = choose(s_angles, "--angle", v); }},
@@ -116,9 +116,9 @@ const OptionSpec s_options[] = {
     {"--version", false, [](CliOptions& o, const std::string&) { o.version = true; }},
 };
 
-const OptionSpec* findOption(const std::string& name) {
-    for (const auto& spec : s_options)
-        if (name == spec.name) return &spec;
+const OptionEntry* findOption(const std::string& name) {
+    for (const auto& entry : s_options)
+        if (name == entry.name) return &entry;
     return nullptr;
 }
 } // namespace
@@ -135,10 +135,10 @@ CliOptions parseOptions(const std::vector<std::string>& args) {
         if (arg.rfind("--", 0) != 0) break; // an expression such as '-3^2'
         std::size_t eq = arg.find('=');
         std::string name = arg.substr(0, eq);
-        const OptionSpec* spec = findOption(name);
-        if (!spec) throw UsageError{"unknown option " + name};
+        const OptionEntry* entry = findOption(name);
+        if (!entry) throw UsageError{"unknown option " + name};
         std::string value;
-        if (spec->takesValue) {
+        if (entry->takesValue) {
             if (eq != std::string::npos) {
                 value = arg.substr(eq + 1);
             } else if (i + 1 < args.size()) {
@@ -149,7 +149,7 @@ CliOptions parseOptions(const std::vector<std::string>& args) {
         } else if (eq != std::string::npos) {
             throw UsageError{name + " takes no value"};
         }
-        spec->set(options, value);
+        entry->set(options, value);
     }
     options.arguments.assign(args.begin() + static_cast<long>(i), args.end());
     return options;
