@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CalculatorModes.h"
 #include "Screen.h"
 
 class COrvantaDoc;
@@ -152,8 +153,8 @@ private:
     void selectStoredText();
     void memoryKey(int id);
     void setInputBase(int base);
-    void setResultBase(int base);
-    void setComplexForm(int id);
+    void setResultBase(CalculatorModes::COMPUTERRESULT base);
+    void setComplexForm(CalculatorModes::COMLEXRESULT form);
     void showHistoryDialog();
     void showOptionsDialog();
     void showConstantsDialog();

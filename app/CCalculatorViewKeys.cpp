@@ -46,9 +46,30 @@ QString toQt(const std::wstring& text) {
     return s;
 }
 
-template <class T> T cycle(T value, std::initializer_list<T> order) {
-    const auto* it = std::find(order.begin(), order.end(), value);
-    return (it == order.end() || it + 1 == order.end()) ? *order.begin() : *(it + 1);
+// Keys that choose one value of a setting, and show pressed while it holds.
+// The order is the order the cycling keys step through.
+template <class T> struct ChoiceKey {
+    int id;
+    T value;
+};
+constexpr ChoiceKey<MODE> s_angle_keys[] = {{1305, DEG}, {1311, RAD}, {1312, GRAD}};
+constexpr ChoiceKey<COMPMODE> s_input_base_keys[] = {
+    {1195, COMP_HEX}, {1320, COMP_DEC}, {1197, COMP_OCT}, {1319, COMP_BIN}};
+constexpr ChoiceKey<COMPUTERRESULT> s_result_base_keys[] = {
+    {1514, RESULT_BIN}, {1515, RESULT_HEX}, {1516, RESULT_DEC}, {1517, RESULT_OCT}};
+constexpr ChoiceKey<COMLEXRESULT> s_complex_form_keys[] = {{1315, POLAR}, {1316, RECTANGULAR}};
+
+template <class T, std::size_t N> const T* choiceOf(const ChoiceKey<T> (&keys)[N], int id) {
+    for (const ChoiceKey<T>& key : keys)
+        if (key.id == id) return &key.value;
+    return nullptr;
+}
+
+// The value after the current one in the table's order, round again after the last.
+template <class T, std::size_t N> T nextChoice(const ChoiceKey<T> (&keys)[N], T current) {
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        if (keys[i].value == current) return keys[i + 1].value;
+    return keys[0].value;
 }
 } // namespace
 
@@ -116,6 +137,23 @@ void CCalculatorView::onKey(int id) {
 bool CCalculatorView::stateKey(int id) {
     COrvantaDoc& doc = m_document;
     const bool programmer = m_mode == ModeTable::COMPUTER;
+    if (const MODE* angle = choiceOf(s_angle_keys, id)) {
+        doc.m_mode = *angle;
+        refreshKeys(ANGLE_GROUP);
+        return true;
+    }
+    if (const COMPMODE* base = choiceOf(s_input_base_keys, id)) {
+        setInputBase(*base);
+        return true;
+    }
+    if (const COMPUTERRESULT* base = choiceOf(s_result_base_keys, id)) {
+        if (programmer) setResultBase(*base);
+        return true;
+    }
+    if (const COMLEXRESULT* form = choiceOf(s_complex_form_keys, id)) {
+        if (m_mode == ModeTable::COMPLEX) setComplexForm(*form);
+        return true;
+    }
     switch (id) {
     case 1083:
     case 1181:
@@ -130,44 +168,16 @@ bool CCalculatorView::stateKey(int id) {
         return true;
     case 1251:
         if (programmer) {
-            setInputBase(cycle(doc.m_computerMode, {COMP_HEX, COMP_DEC, COMP_OCT, COMP_BIN}));
+            setInputBase(nextChoice(s_input_base_keys, doc.m_computerMode));
             return true;
         }
         [[fallthrough]];
     case 1089:
-        doc.m_mode = cycle(doc.m_mode, {DEG, RAD, GRAD});
-        refreshKeys(ANGLE_GROUP);
-        return true;
-    case 1305:
-    case 1311:
-    case 1312:
-        doc.m_mode = id == 1305 ? DEG : id == 1311 ? RAD : GRAD;
+        doc.m_mode = nextChoice(s_angle_keys, doc.m_mode);
         refreshKeys(ANGLE_GROUP);
         return true;
     case 1131:
-        setInputBase(cycle(doc.m_computerMode, {COMP_HEX, COMP_DEC, COMP_OCT, COMP_BIN}));
-        return true;
-    case 1195:
-        setInputBase(COMP_HEX);
-        return true;
-    case 1319:
-        setInputBase(COMP_BIN);
-        return true;
-    case 1320:
-        setInputBase(COMP_DEC);
-        return true;
-    case 1197:
-        setInputBase(COMP_OCT);
-        return true;
-    case 1514:
-    case 1515:
-    case 1516:
-    case 1517:
-        if (programmer) setResultBase(id);
-        return true;
-    case 1315:
-    case 1316:
-        if (m_mode == ModeTable::COMPLEX) setComplexForm(id);
+        setInputBase(nextChoice(s_input_base_keys, doc.m_computerMode));
         return true;
     case 1249:
         if (programmer)
@@ -464,9 +474,8 @@ void CCalculatorView::setInputBase(int base) {
     refreshKeys(BASE_GROUP);
 }
 
-void CCalculatorView::setResultBase(int id) {
-    static constexpr COMPUTERRESULT bases[] = {RESULT_BIN, RESULT_HEX, RESULT_DEC, RESULT_OCT};
-    m_document.m_computerResult = bases[id - 1514];
+void CCalculatorView::setResultBase(COMPUTERRESULT base) {
+    m_document.m_computerResult = base;
     refreshKeys(BASE_GROUP);
     if (inputText().empty())
         setResultText(message(MSG_NOTHING));
@@ -474,11 +483,11 @@ void CCalculatorView::setResultBase(int id) {
         calculateInput();
 }
 
-void CCalculatorView::setComplexForm(int id) {
-    m_document.m_complexResult = id == 1315 ? POLAR : RECTANGULAR;
+void CCalculatorView::setComplexForm(COMLEXRESULT form) {
+    m_document.m_complexResult = form;
     refreshKeys(BASE_GROUP);
     if (inputText().empty())
-        setResultText(message(id == 1315 ? MSG_NO_VALUES : MSG_NOTHING));
+        setResultText(message(form == POLAR ? MSG_NO_VALUES : MSG_NOTHING));
     else
         calculateInput();
 }
@@ -674,6 +683,10 @@ std::wstring CCalculatorView::keyCaption(int id) const {
 
 bool CCalculatorView::keyShownPressed(int id) const {
     const COrvantaDoc& doc = m_document;
+    if (const MODE* angle = choiceOf(s_angle_keys, id)) return doc.m_angleFlag && doc.m_mode == *angle;
+    if (const COMPMODE* base = choiceOf(s_input_base_keys, id)) return doc.m_computerMode == *base;
+    if (const COMPUTERRESULT* base = choiceOf(s_result_base_keys, id)) return doc.m_computerResult == *base;
+    if (const COMLEXRESULT* form = choiceOf(s_complex_form_keys, id)) return doc.m_complexResult == *form;
     switch (id) {
     case 1083:
     case 1181:
@@ -681,32 +694,6 @@ bool CCalculatorView::keyShownPressed(int id) const {
     case 1090:
     case 1304:
         return doc.m_hyp;
-    case 1305:
-        return doc.m_angleFlag && doc.m_mode == DEG;
-    case 1311:
-        return doc.m_angleFlag && doc.m_mode == RAD;
-    case 1312:
-        return doc.m_angleFlag && doc.m_mode == GRAD;
-    case 1195:
-        return doc.m_computerMode == COMP_HEX;
-    case 1319:
-        return doc.m_computerMode == COMP_BIN;
-    case 1320:
-        return doc.m_computerMode == COMP_DEC;
-    case 1197:
-        return doc.m_computerMode == COMP_OCT;
-    case 1514:
-        return doc.m_computerResult == RESULT_BIN;
-    case 1515:
-        return doc.m_computerResult == RESULT_HEX;
-    case 1516:
-        return doc.m_computerResult == RESULT_DEC;
-    case 1517:
-        return doc.m_computerResult == RESULT_OCT;
-    case 1315:
-        return doc.m_complexResult == POLAR;
-    case 1316:
-        return doc.m_complexResult == RECTANGULAR;
     default:
         return false;
     }

@@ -36,9 +36,7 @@ inline bool isUserKey(int id) {
 // What the context keys 1453 to 1457 insert for an input line that starts
 // with a function-type prefix; empty for nothing.
 std::wstring contextText(int id, const std::wstring& input);
-} // namespace KeyTable
 
-namespace KeyTable {
 // The landscape arrangement of a portrait keypad: the lower half of the rows
 // moves to the right of the upper half, doubling the columns.
 std::vector<KeySpot> foldForLandscape(std::span<const KeySpot> portrait, int columns, int rows);
