@@ -367,17 +367,12 @@ bool SettingsStore::parse(const std::string& text, Keys& keys) {
 bool SettingsStore::readFile(std::string& text) {
     text.clear();
     const int fd = ::open(filePath().c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT;
+    if (fd < 0 && errno == ENOENT) return true; // no file yet: an empty store
     struct stat status {};
-    bool ok = ::fstat(fd, &status) == 0;
-    if (ok && !S_ISREG(status.st_mode)) {
+    bool ok = fd >= 0 && ::fstat(fd, &status) == 0;
+    if (ok && (!S_ISREG(status.st_mode) || static_cast<std::uintmax_t>(status.st_size) > MAX_FILE_BYTES)) {
         ::close(fd);
-        setAside(L"it is not a file");
-        return false;
-    }
-    if (ok && static_cast<std::uintmax_t>(status.st_size) > MAX_FILE_BYTES) {
-        ::close(fd);
-        setAside(L"it is too large");
+        setAside(S_ISREG(status.st_mode) ? L"it is too large" : L"it is not a file");
         return false;
     }
     char block[16384];
@@ -390,7 +385,7 @@ bool SettingsStore::readFile(std::string& text) {
         }
         text.append(block, static_cast<std::size_t>(n));
     }
-    ::close(fd);
+    if (fd >= 0) ::close(fd);
     if (ok) return true;
     // Unreadable (permissions, I/O): keep it where it is and never write
     // over it, so nothing the user had is lost.
