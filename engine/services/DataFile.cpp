@@ -164,7 +164,7 @@ bool DataFile::writeTemporary(const std::filesystem::path& target, const std::st
     // processes storing at once never share a file and a link planted under
     // a guessed name is never followed.
     std::string name = target.string() + ".tmpXXXXXX";
-    const int fd = ::mkstemp(name.data());
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return false;
     temporary = name;
     struct stat existing {};
