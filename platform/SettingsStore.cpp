@@ -402,10 +402,11 @@ bool SettingsStore::readFile(std::string& text) {
 void SettingsStore::load() {
     if (m_folder.empty()) {
         m_writable = false;
-        showBoth(L"No folder for the settings is known (HOME is not set). Orvanta starts with its default "
-                 L"settings and stores nothing.",
-                 L"Es ist kein Ordner für die Einstellungen bekannt (HOME ist nicht gesetzt). Orvanta startet "
-                 L"mit den Standardeinstellungen und speichert nichts.");
+        showBoth(
+            L"No folder for the settings is known (HOME is not set). Orvanta starts with its default "
+            L"settings and stores nothing.",
+            L"Es ist kein Ordner für die Einstellungen bekannt (HOME ist nicht gesetzt). Orvanta startet "
+            L"mit den Standardeinstellungen und speichert nichts.");
         return;
     }
     std::string text;

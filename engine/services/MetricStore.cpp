@@ -210,7 +210,8 @@ void OrvantaCalcBase::initConverterFiles(DataAccess access) {
         tellData(localText(DAMAGED_FILES_KEPT, shown(m_data_folder)));
         return;
     }
-    const std::vector<std::filesystem::path> moved = DataFile::moveAside({dataFile(METRICS_FILE), dataFile(BASE_FILE)});
+    const std::vector<std::filesystem::path> moved =
+        DataFile::moveAside({dataFile(METRICS_FILE), dataFile(BASE_FILE)});
     if (moved.empty()) {
         m_metrics_locked = true;
         tellData(localText(DAMAGED_FILES_STUCK, shown(m_data_folder)));
@@ -291,7 +292,8 @@ std::wstring OrvantaCalcBase::storeFailure(int failed) const {
 bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics,
                                  const std::vector<std::wstring>& groups) {
     if (m_data_folder.empty()) return refuse(localText(NO_STORE), MessageIcon::Exclamation);
-    if (m_metrics_locked) return refuse(localText(LOCKED_FILES, shown(m_data_folder)), MessageIcon::Exclamation);
+    if (m_metrics_locked)
+        return refuse(localText(LOCKED_FILES, shown(m_data_folder)), MessageIcon::Exclamation);
     const int failed = writeLists(metrics, groups);
     if (failed < 0) return true;
     return refuse(storeFailure(failed), MessageIcon::Exclamation);
