@@ -1,6 +1,7 @@
 // orvanta-calc: the command-line calculator.
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -13,6 +14,28 @@
 
 namespace {
 const char* const s_version = "orvanta-calc 0.1";
+// No expression is this long; a longer line is dropped as it is read, so that
+// memory stays bounded whatever arrives on standard input.
+constexpr std::size_t MAX_LINE_BYTES = 1 << 20;
+const char* const s_line_too_long = "orvanta-calc: the line is longer than 1 MiB and is not calculated";
+
+// Reads one line without its line break; tooLong tells that it was cut off
+// and must not be calculated. False at the end of the input.
+bool readLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    std::streambuf* buffer = in.rdbuf();
+    bool any = false;
+    for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
+        any = true;
+        if (c == '\n') return true;
+        if (line.size() < MAX_LINE_BYTES)
+            line.push_back(static_cast<char>(c));
+        else
+            tooLong = true;
+    }
+    return any;
+}
 
 const wchar_t* resultBasePrefix(CalculatorModes::COMPUTERRESULT base) {
     switch (base) {
@@ -53,7 +76,13 @@ public:
         EngineAdapter& adapter = m_session.adapter();
         switch (m_options.mode) {
         case CalculatorMode::Normal: ok = calculateNormal(input, result); break;
-        case CalculatorMode::Complex: ok = adapter.calculateComplex(input, result); break;
+        case CalculatorMode::Complex: {
+            // A part that is no number ('ln(0)') is shown as such and counts as a failure.
+            Complex value;
+            ok = adapter.calculateComplex(input, result, &value) && std::isfinite(value.getA()) &&
+                 std::isfinite(value.getB());
+            break;
+        }
         case CalculatorMode::Programmer:
             ok = adapter.calculateComputer(input, result);
             if (ok && !m_options.bareProgrammerResult)
@@ -92,9 +121,15 @@ int runCalculator(CliSession& session) {
     }
     bool interactive = isatty(STDIN_FILENO);
     std::string line;
+    bool tooLong = false;
     while (true) {
         if (interactive) std::cout << "> " << std::flush;
-        if (!std::getline(std::cin, line)) break;
+        if (!readLine(std::cin, line, tooLong)) break;
+        if (tooLong) {
+            std::cout << s_line_too_long << std::endl;
+            allOk = false;
+            continue;
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         allOk = calculator.answer(line, output) && allOk;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "LocalText.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
@@ -14,10 +15,6 @@ constexpr unsigned MSG_FILL_BOTH = 40106;
 constexpr unsigned MSG_NAN = 40230;
 
 // Refusals the message table has no number for.
-struct LocalText {
-    const wchar_t* english;
-    const wchar_t* german;
-};
 constexpr LocalText INVALID_NAME = {
     L"A name must not be empty or contain \";\", \",\" or control characters: ",
     L"Ein Name darf nicht leer sein und kein \";\", \",\" oder Steuerzeichen "
@@ -28,10 +25,6 @@ constexpr LocalText INVALID_FACTOR = {L"The factor must be a positive number!",
                                       L"Der Faktor muss eine positive Zahl sein!"};
 constexpr LocalText TOO_MANY_KINDS = {L"No more metric kinds can be added!",
                                       L"Es können keine weiteren Metrikarten hinzugefügt werden!"};
-
-std::wstring localText(const LocalText& text) {
-    return OrvantaCalcBase::s_language != 0 ? text.german : text.english;
-}
 
 // ";" and "," separate the records and fields of the unit files, and a
 // control character would make them unreadable.

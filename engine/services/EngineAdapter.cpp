@@ -1,7 +1,9 @@
 #include "EngineAdapter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 constexpr unsigned MSG_INFINITE = 40100;
@@ -109,7 +111,12 @@ std::wstring EngineAdapter::substituteParameters(std::wstring& input) {
 
 bool EngineAdapter::calculateNormal(std::wstring& input, std::wstring& result) {
     prepare(true);
-    if (input.find(L'[') == std::wstring::npos) {
+    // A "[" that starts no placeholder ("1+[", a pasted colour code) is
+    // refused by the engine like any other stray character.
+    const auto isPlaceholder = [&input](const wchar_t* placeholder) {
+        return input.find(placeholder) != std::wstring::npos;
+    };
+    if (std::none_of(std::begin(s_placeholders), std::end(s_placeholders), isPlaceholder)) {
         double value = 0.0;
         bool ok = m_engine.calculateNormal(input, value);
         result = ok ? formatResult(value) : OrvantaCalcBase::getLastError();
@@ -122,14 +129,15 @@ bool EngineAdapter::calculateNormal(std::wstring& input, std::wstring& result) {
     return ok;
 }
 
-bool EngineAdapter::calculateComplex(std::wstring& input, std::wstring& result) {
+bool EngineAdapter::calculateComplex(std::wstring& input, std::wstring& result, Complex* value) {
     prepare(true);
-    Complex value;
-    bool ok = m_engine.calculateComplex(input, value);
+    Complex number;
+    bool ok = m_engine.calculateComplex(input, number);
     if (ok)
-        value.toString(result, m_settings.numberMode, m_settings.precision);
+        number.toString(result, m_settings.numberMode, m_settings.precision);
     else
         result = OrvantaCalcBase::getLastError();
+    if (value) *value = number;
     return ok;
 }
 

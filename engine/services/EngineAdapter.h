@@ -40,7 +40,8 @@ public:
     void prepare(bool raiseErrors);
 
     bool calculateNormal(std::wstring& input, std::wstring& result);
-    bool calculateComplex(std::wstring& input, std::wstring& result);
+    // value, when given, receives the number behind the text.
+    bool calculateComplex(std::wstring& input, std::wstring& result, Complex* value = nullptr);
     bool calculateComputer(std::wstring& input, std::wstring& result);
 
     // Statistics: a failure replaces the result (the quality text for a

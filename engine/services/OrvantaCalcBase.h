@@ -125,7 +125,8 @@ public:
 
     // --- Data folder ---
     // The folder of "metrics.dat", "base.dat" and "integrals.txt"; empty means
-    // the current folder. The caller decides (see DataFolder::resolveDefault).
+    // none: the units are the defaults, kept in memory, and nothing is stored.
+    // The caller decides (see DataFolder::resolveDefault).
     void setDataFolder(const std::filesystem::path& folder);
     const std::filesystem::path& getDataFolder() const { return m_data_folder; }
     std::filesystem::path dataFile(const char* name) const;
@@ -144,7 +145,20 @@ public:
     // Editing operations show their refusals and store failures in a message
     // box and leave the same text as last error; they return true when the
     // change was made and both files were stored.
-    void initConverter();
+    //
+    // At start the user's files are never lost: a pair that cannot be used is
+    // moved aside whole (ReadWrite) or left alone (ReadOnly), a file that
+    // exists but cannot be read is never replaced, and the converter works
+    // with the defaults in memory. Only ReadWrite writes the defaults of a
+    // first start.
+    enum class DataAccess { ReadWrite, ReadOnly };
+    void initConverter(DataAccess access = DataAccess::ReadWrite);
+    // What the start did to the unit files that the user should hear about
+    // once, or empty; the caller shows it (a message box, a line on standard
+    // error) and it is cleared.
+    std::wstring takeDataNotice();
+    // Replaces both lists from the files; lists that cannot be used give the
+    // defaults (in memory only).
     void loadMetrics();
     bool storeMetrics();
     bool resetMetrics();
@@ -353,6 +367,10 @@ protected:
     std::vector<std::wstring> m_groups;
     std::vector<Integral> m_integrals;
     std::filesystem::path m_data_folder;
+    // Set when the unit files must not be written over (none known, or one
+    // that exists cannot be read).
+    bool m_metrics_locked = false;
+    std::wstring m_data_notice;
 
 private:
     bool failWith(unsigned int messageId);
@@ -361,6 +379,14 @@ private:
     void applyComputerMode();
     std::wstring computerResultText(std::uint64_t value) const;
 
+    enum class ListsRead { Loaded, Missing, Unreadable, Unusable };
+    ListsRead readLists();
+    void useDefaultMetrics();
+    void initConverterFiles(DataAccess access);
+    void storeAtStart();
+    void tellData(const std::wstring& text);
+    int writeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
+    std::wstring storeFailure(int failed) const;
     bool storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
     bool commitMetrics(std::vector<Metric> metrics, std::vector<std::wstring> groups);
     bool refuse(const std::wstring& text, MessageIcon icon);
