@@ -8,11 +8,10 @@
 
 #include "DataFile.h"
 #include "DataFolder.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr unsigned MSG_STORE_KINDS_FAILED = 40175;
-constexpr unsigned MSG_STORE_METRICS_FAILED = 40176;
 
 bool isGerman() {
     return OrvantaCalcBase::s_language != 0;
@@ -169,7 +168,7 @@ bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics,
     const int failed = DataFile::replaceFiles({{dataFile(METRICS_FILE), DataFile::encodeUtf16Le(metricText)},
                                                {dataFile(BASE_FILE), DataFile::encodeUtf16Le(groupText)}});
     if (failed < 0) return true;
-    return refuse(loadString(failed == 0 ? MSG_STORE_METRICS_FAILED : MSG_STORE_KINDS_FAILED),
+    return refuse(loadString(failed == 0 ? MessageId::STORE_METRICS_FAILED : MessageId::STORE_KINDS_FAILED),
                   MessageIcon::Exclamation);
 }
 
