@@ -96,9 +96,7 @@ public:
 private:
     bool calculateNormal(std::wstring& input, std::wstring& result) {
         requireParameters(m_options, input);
-        bool ok = m_session.adapter().calculateNormal(input, result);
-        // An infinite or undefined value is shown as its message and counts as a failure.
-        return ok && result != OrvantaCalcBase::loadString(40100) && result != OrvantaCalcBase::loadString(40230);
+        return m_session.adapter().calculateNormal(input, result);
     }
 
     CliSession& m_session;

@@ -27,7 +27,9 @@ bool walkIsBounded(double from, double to, double h, std::size_t maxSamples) {
 
 bool walkRefused(double from, double to, double step, std::size_t maxSamples) {
     if (walkIsBounded(from, to, step, maxSamples)) return false;
-    refuse(!isValid(from) ? msg::FROM_INVALID : !isValid(to) ? msg::TO_INVALID : msg::STEP_INVALID);
+    refuse(!isValid(from) ? MessageId::FROM_INVALID
+           : !isValid(to) ? MessageId::TO_INVALID
+                          : MessageId::STEP_INVALID);
     return true;
 }
 

@@ -9,11 +9,10 @@
 #include "DataFile.h"
 #include "DataFolder.h"
 #include "LocalText.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr unsigned MSG_STORE_KINDS_FAILED = 40175;
-constexpr unsigned MSG_STORE_METRICS_FAILED = 40176;
 
 constexpr LocalText NO_DATA_FOLDER = {
     L"No folder for the unit files is known (HOME is not set). The converter uses its default units "
@@ -285,7 +284,7 @@ int OrvantaCalcBase::writeLists(const std::vector<Metric>& metrics, const std::v
 // The message of the file that failed, with the folder, so that the user
 // knows where to look.
 std::wstring OrvantaCalcBase::storeFailure(int failed) const {
-    return loadString(failed == 0 ? MSG_STORE_METRICS_FAILED : MSG_STORE_KINDS_FAILED) + L" (" +
+    return loadString(failed == 0 ? MessageId::STORE_METRICS_FAILED : MessageId::STORE_KINDS_FAILED) + L" (" +
            shown(m_data_folder) + L")";
 }
 

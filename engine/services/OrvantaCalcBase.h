@@ -59,6 +59,9 @@ public:
     // --- The plain calculator modes ---
     bool calculateNormal(std::wstring& input, double& result);
     bool calculateNormal(std::wstring& input, std::wstring& result);
+    // The same, also handing back the value: an undefined or infinite value
+    // succeeds with its message as result, and only the value tells it apart.
+    bool calculateNormal(std::wstring& input, std::wstring& result, double& value);
     bool calculateComplex(std::wstring& input, Complex& result);
     bool calculateComputer(std::wstring& input, std::wstring& result);
     bool calculateExpertMode(const std::wstring& line, std::wstring& result);
@@ -70,10 +73,12 @@ public:
 
     // Error reporting (ErrorReporting.cpp). A public operation that fails returns
     // false and leaves a ready-to-show text in m_error; a later success does not
-    // clear it, so it is only meaningful right after a false.
-    static std::wstring m_error;
-    static std::uint32_t m_last_exception; // engine code or fault status last caught or raised
-    static int s_language;                 // 0 English, 1 German
+    // clear it, so it is only meaningful right after a false. Both belong to
+    // the calling thread: a worker's failure never changes the GUI thread's.
+    static VEMTRA_THREAD_STATE std::wstring m_error;
+    static VEMTRA_THREAD_STATE std::uint32_t
+        m_last_exception;  // engine code or fault status last caught or raised
+    static int s_language; // 0 English, 1 German, set on the GUI thread
 
     // Text of message id in the current language; falls back to id itself (a
     // text missing in German shows in English), then to the empty text.
@@ -174,6 +179,9 @@ public:
     bool proove_converter(std::wstring& value, std::wstring& from, std::wstring& to, double& fromFactor,
                           double& toFactor);
     bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+    // The same, also handing back the converted value (see calculateNormal).
+    bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result,
+                            double& converted);
 
     // The built-in groups (index 0 is the pseudo-group of all units) and units.
     static const wchar_t* const s_convertergroups[];
@@ -279,23 +287,6 @@ public:
     bool prooveFolge(std::wstring& f);
 
 protected:
-    // Working storage of the analysis and sampling operations: the parsed
-    // function and its first and second derivative, scratch texts and lists.
-    static IExpressionHolder s_he1;
-    static IExpressionHolder s_he2;
-    static IExpressionHolder s_he3;
-    static std::wstring s_temp;
-    static std::wstring s_temp_1;
-    static std::wstring s_temp_2;
-    static std::wstring s_temp_3;
-    static std::wstring s_temp_4;
-    static std::wstring s_left;
-    static std::wstring s_right;
-    static std::wstring s_gesamt;
-    static std::vector<double> s_doublelist1;
-    static std::vector<double> s_dislist;
-    static std::vector<double> s_area;
-
     // The start of every analysis that returns a text: clears result, validates
     // f and rewrites its scientific notation; with requireX a function without
     // the letter x raises 1033 ("No function is specified!").
@@ -320,8 +311,6 @@ protected:
     bool proove_pattern(std::wstring& input, const std::wstring& pattern);
     bool proove_pattern(std::wstring& input, const std::wstring& pattern, const std::wstring& shown);
     void proovePreconditions(std::wstring& input);
-
-    static Complex s_erg; // last complex result
 
     CalculatorModes::COMLEXRESULT m_complex_result = CalculatorModes::RECTANGULAR;
     CalculatorModes::COMPUTERRESULT m_computer_result = CalculatorModes::RESULT_HEX;
