@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CalculatorModes.h"
+#include "KeyIds.h"
 #include "Screen.h"
 
 class COrvantaDoc;
@@ -69,15 +70,15 @@ public:
     bool landscapeLayout() const { return m_screen_class == ScreenClass::QvgaLandscape; }
 
     // ---- Keypad (CCalculatorViewKeys.cpp) ----
-    static constexpr int FIRST_KEY = 1019;
-    static constexpr int LAST_KEY = 1560;
+    static constexpr int FIRST_KEY = KeyId::FIRST_KEY;
+    static constexpr int LAST_KEY = KeyId::LAST_KEY;
     // Key groups handed to refreshKeys; -1 refreshes every key.
     static constexpr int ALL_KEYS = -1;
-    static constexpr int INV_GROUP = 1083;
-    static constexpr int HYP_GROUP = 1090;
-    static constexpr int ANGLE_GROUP = 1089;
-    static constexpr int BASE_GROUP = 1131;
-    static constexpr int BANK_GROUP = 1249;
+    static constexpr int INV_GROUP = KeyId::INV;
+    static constexpr int HYP_GROUP = KeyId::HYP;
+    static constexpr int ANGLE_GROUP = KeyId::ANGLE_CYCLE;
+    static constexpr int BASE_GROUP = KeyId::BASE_CYCLE;
+    static constexpr int BANK_GROUP = KeyId::BANK;
 
     // Every keypad key ends here: the undo text is taken first, then the
     // key acts. Ids outside the keypad range are ignored.

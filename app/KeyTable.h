@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "KeyButton.h"
+#include "KeyIds.h"
 
 // Where a key sits on a keypad: grid cell and span, colour family, caption
 // font, and the bank page it belongs to (-1: shown in every bank).
@@ -27,13 +28,13 @@ bool insertText(int id, bool inv, bool hyp, bool useJ, std::wstring& text);
 std::wstring caption(int id, int language, bool inv, bool hyp, bool useJ);
 
 // The user keys: 14 keys from id FIRST_USER_KEY on.
-inline constexpr int FIRST_USER_KEY = 1216;
-inline constexpr int USER_KEYS = 14;
+inline constexpr int FIRST_USER_KEY = KeyId::FIRST_USER;
+inline constexpr int USER_KEYS = KeyId::USER_KEYS;
 inline bool isUserKey(int id) {
     return id >= FIRST_USER_KEY && id < FIRST_USER_KEY + USER_KEYS;
 }
 
-// What the context keys 1453 to 1457 insert for an input line that starts
+// What the context keys (KeyId::FIRST_CONTEXT to LAST_CONTEXT) insert for an input line that starts
 // with a function-type prefix; empty for nothing.
 std::wstring contextText(int id, const std::wstring& input);
 

@@ -14,7 +14,9 @@
 #include "CMainFrame.h"
 #include "COrvantaDoc.h"
 #include "KeyButton.h"
+#include "KeyIds.h"
 #include "LodrinIds.h"
+#include "MenuResources.h"
 #include "ModeTable.h"
 #include "OrvantaApp.h"
 
@@ -58,9 +60,8 @@ protected:
     std::unique_ptr<OrvantaApp> m_app;
 };
 
-constexpr int EQUALS = 1023, CLEAR = 1360, BACK = 1361;
-constexpr int K0 = 1411, K1 = 1408, K2 = 1409, K3 = 1410, K5 = 1406;
-constexpr int DIV = 1414, PLUS = 1417, POW = 1421, SIN = 1425, INV = 1083, HYP = 1090, DEG = 1305;
+using namespace KeyId;
+constexpr int K0 = DIGIT_0, K1 = DIGIT_1, K2 = DIGIT_2, K3 = DIGIT_3, K4 = DIGIT_4, K5 = DIGIT_5;
 
 TEST_F(KeypadTest, TemplatesGoAroundTheSelectionOrPutTheCaretInside) {
     struct Case {
@@ -74,9 +75,9 @@ TEST_F(KeypadTest, TemplatesGoAroundTheSelectionOrPutTheCaretInside) {
     const Case cases[] = {
         {"sin without selection", L"", 0, 0, SIN, L"sin()", 4},
         {"sin around a selection", L"2*x+1", 2, 5, SIN, L"2*sin(x+1)", 10},
-        {"mod between ( and ,", L"", 0, 0, 1306, L"mod(,)", 4},
+        {"mod between ( and ,", L"", 0, 0, MOD, L"mod(,)", 4},
         {"plain text replaces the selection", L"123", 1, 2, K5, L"153", 2},
-        {"line break", L"1", 1, 1, 1286, L"1\r\n", 2},
+        {"line break", L"1", 1, 1, LINE_BREAK, L"1\r\n", 2},
     };
     CCalculatorView& v = view();
     for (const Case& c : cases) {
@@ -107,7 +108,7 @@ TEST_F(KeypadTest, InvAndHypChooseTheVariantAndRelabel) {
 TEST_F(KeypadTest, BackspaceRemovesALineBreakWhole) {
     CCalculatorView& v = view();
     press(v, {K1});
-    v.onKey(1286);
+    v.onKey(LINE_BREAK);
     ASSERT_EQ(v.inputText(), L"1\r\n");
     press(v, {BACK});
     EXPECT_EQ(v.inputText(), L"1");
@@ -122,8 +123,8 @@ TEST_F(KeypadTest, KeysComputeInTheScientificView) {
     };
     const Case cases[] = {
         {{DEG, SIN, K3, K0}, L"0.5"},
-        {{K2, POW, K3, POW, K2}, L"64"},
-        {{K1, DIV, K0}, engineText(40164)},
+        {{K2, POWER, K3, POWER, K2}, L"64"},
+        {{K1, DIVIDE, K0}, engineText(40164)},
     };
     CCalculatorView& v = view();
     for (const Case& c : cases) {
@@ -141,14 +142,12 @@ TEST_F(KeypadTest, KeysComputeInTheScientificView) {
 // The complex and programmer calculators, tapped as a user would: a result
 // form or base key after "=" shows the same result in that form.
 TEST_F(KeypadTest, KeysComputeInTheComplexAndProgrammerViews) {
-    constexpr int K4 = 1405, IMAGINARY = 1040, RECT = 1316, POLAR = 1315;
     CCalculatorView& complex = view(COMPLEX);
-    press(complex, {CLEAR, DEG, RECT, K3, PLUS, K4, IMAGINARY, EQUALS});
+    press(complex, {CLEAR, DEG, RECTANGULAR, K3, PLUS, K4, IMAGINARY, EQUALS});
     EXPECT_EQ(complex.resultText(), L"3+4i");
     press(complex, {POLAR});
     EXPECT_EQ(complex.resultText(), L"pol(5,53.1301023542)");
 
-    constexpr int DEC_INPUT = 1320, BIN_INPUT = 1319, TO_BIN = 1514, TO_HEX = 1515, HEX_A = 1243;
     CCalculatorView& programmer = view(COMPUTER);
     press(programmer, {CLEAR, DEC_INPUT, K5, PLUS, K5, EQUALS, TO_BIN});
     EXPECT_EQ(programmer.resultText(), L"bin: 1010");
@@ -187,7 +186,7 @@ TEST_F(KeypadTest, HistoryKeepsTenDistinctCalculationsNewestFirst) {
         d.findChild<QComboBox*>(QString::number(LodrinId::HISTORY_LIST))->setCurrentIndex(2);
         d.accept();
     });
-    v.onCommand(40072);
+    v.onCommand(MenuResources::ID_HISTORY);
     EXPECT_EQ(v.inputText(), L"9+1");
     EXPECT_EQ(v.resultText(), L"10");
 }
@@ -195,9 +194,9 @@ TEST_F(KeypadTest, HistoryKeepsTenDistinctCalculationsNewestFirst) {
 TEST_F(KeypadTest, UndoRestoresTheLineBeforeTheLastKey) {
     CCalculatorView& v = view();
     press(v, {K1, K2});
-    v.onCommand(40070);
+    v.onCommand(MenuResources::ID_UNDO);
     EXPECT_EQ(v.inputText(), L"1");
-    v.onCommand(40070);
+    v.onCommand(MenuResources::ID_UNDO);
     EXPECT_EQ(v.inputText(), L"1") << "one step only";
 }
 
@@ -206,12 +205,12 @@ TEST_F(KeypadTest, ClipboardRules) {
     QClipboard* clip = QApplication::clipboard();
     v.setInputText(L"1+2");
     v.inputLine()->setFocus();
-    v.onCommand(40053); // cut without a selection
+    v.onCommand(MenuResources::ID_CUT); // cut without a selection
     EXPECT_EQ(clip->text(), "1+2");
     EXPECT_EQ(v.inputText(), L"1+2");
 
     select(v, 1, 3);
-    v.onCommand(40053);
+    v.onCommand(MenuResources::ID_CUT);
     EXPECT_EQ(clip->text(), "+2");
     EXPECT_EQ(v.inputText(), L"1");
     EXPECT_EQ(caret(v), 1);
@@ -219,9 +218,9 @@ TEST_F(KeypadTest, ClipboardRules) {
     clip->setText("f(x)=x^2");
     v.setInputText(L"old");
     v.inputLine()->moveCursor(QTextCursor::Start);
-    v.onCommand(40058);
+    v.onCommand(MenuResources::ID_PASTE);
     EXPECT_EQ(v.inputText(), L"x^2") << "caret at 0 replaces the line";
-    v.onCommand(40058);
+    v.onCommand(MenuResources::ID_PASTE);
     EXPECT_EQ(v.inputText(), L"x^2x^2");
 }
 
@@ -234,54 +233,54 @@ TEST_F(KeypadTest, UserKeysInsertTheirFunctionOrConstant) {
     engine.setConst(0, L"g", L"9.81");
     CCalculatorView& v = view();
     v.refreshKeys(CCalculatorView::ALL_KEYS);
-    EXPECT_EQ(keyOf(v, 1216)->caption(), L"perc");
+    EXPECT_EQ(keyOf(v, USER_1)->caption(), L"perc");
 
     const std::pair<int, const wchar_t*> cases[] = {
-        {1216, L"perc(,)"}, {1217, L"vol(,,)"}, {1218, L"sq()"}, {1219, L"x/2"}};
+        {USER_1, L"perc(,)"}, {USER_2, L"vol(,,)"}, {USER_3, L"sq()"}, {USER_4, L"x/2"}};
     for (const auto& [id, text] : cases) {
         v.onKey(CLEAR);
         press(v, {id});
         EXPECT_EQ(v.inputText(), text);
     }
     v.onKey(CLEAR);
-    press(v, {1216});
+    press(v, {USER_1});
     EXPECT_EQ(caret(v), 5) << "caret after (";
 
-    press(v, {1249}); // constants
-    EXPECT_EQ(keyOf(v, 1216)->caption(), L"g");
+    press(v, {BANK}); // constants
+    EXPECT_EQ(keyOf(v, USER_1)->caption(), L"g");
     v.onKey(CLEAR);
-    press(v, {1216});
+    press(v, {USER_1});
     EXPECT_EQ(v.inputText(), L"{g}");
-    press(v, {1249, 1249}); // back to the functions
-    EXPECT_EQ(keyOf(v, 1216)->caption(), L"perc");
+    press(v, {BANK, BANK}); // back to the functions
+    EXPECT_EQ(keyOf(v, USER_1)->caption(), L"perc");
 }
 
 TEST_F(KeypadTest, ImaginaryKeyFollowsUseJ) {
     CCalculatorView& v = view(COMPLEX);
-    press(v, {1040});
+    press(v, {IMAGINARY});
     doc().setUseJ(true);
-    press(v, {1040});
+    press(v, {IMAGINARY});
     EXPECT_EQ(v.inputText(), L"ij");
 }
 
 TEST_F(KeypadTest, ResultFormKeysOnAnEmptyInputSayWhy) {
     CCalculatorView& c = view(COMPLEX);
-    press(c, {1315});
+    press(c, {POLAR});
     EXPECT_EQ(c.resultText(), engineText(40231));
-    press(c, {1316});
+    press(c, {RECTANGULAR});
     EXPECT_EQ(c.resultText(), engineText(40232));
-    press(c, {K3, PLUS, K2, 1040, 1315});
+    press(c, {K3, PLUS, K2, IMAGINARY, POLAR});
     EXPECT_EQ(doc().m_complexResult, CalculatorModes::POLAR);
     EXPECT_NE(c.resultText(), engineText(40231));
 
     CCalculatorView& p = view(COMPUTER);
-    press(p, {1514});
+    press(p, {TO_BIN});
     EXPECT_EQ(p.resultText(), engineText(40232));
-    press(p, {1320, K5, PLUS, K5, 1514});
+    press(p, {DEC_INPUT, K5, PLUS, K5, TO_BIN});
     EXPECT_EQ(p.resultText(), L"bin: 1010");
-    press(p, {1515});
+    press(p, {TO_HEX});
     EXPECT_EQ(p.resultText(), L"hex: A");
-    EXPECT_FALSE(keyOf(p, 1243)->isEnabled()) << "no A in decimal input";
+    EXPECT_FALSE(keyOf(p, HEX_A)->isEnabled()) << "no A in decimal input";
 }
 
 TEST_F(KeypadTest, CancelledParameterDialogLeavesTheResult) {
@@ -301,7 +300,7 @@ TEST_F(KeypadTest, LanguageSwitchRelabelsKeysAndMenu) {
         d.findChild<QComboBox*>(QString::number(LodrinId::OPT_LANGUAGE))->setCurrentIndex(1);
         d.accept();
     });
-    v.onCommand(40071);
+    v.onCommand(MenuResources::ID_OPTIONS);
     EXPECT_EQ(doc().m_language, 1);
     EXPECT_EQ(keyOf(v, CLEAR)->caption(), L"L\u00D6");
     EXPECT_EQ(frame().menuBar()->actions()[0]->text(), "Datei");
@@ -323,12 +322,12 @@ TEST_F(KeypadTest, DeviceKeyboard) {
 
 TEST_F(KeypadTest, MemoryListStoresAndInserts) {
     CCalculatorView& v = view();
-    press(v, {K1, PLUS, K2, 1032, CLEAR, 1032});
+    press(v, {K1, PLUS, K2, MEMORY_ADD, CLEAR, MEMORY_ADD});
     ASSERT_EQ(v.memoryList()->count(), 1) << "an empty line is not stored";
     v.memoryList()->setCurrentIndex(0);
-    press(v, {1039});
+    press(v, {MEMORY_INSERT});
     EXPECT_EQ(v.inputText(), L"1+2");
-    press(v, {1033});
+    press(v, {MEMORY_DELETE});
     EXPECT_EQ(v.memoryList()->count(), 0);
 }
 } // namespace
