@@ -14,6 +14,7 @@ class COrvantaDoc;
 class KeyButton;
 struct KeySpot;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -120,6 +121,10 @@ public:
     virtual void baseChanged() {}
     // The equals action proper: calculate the input line and show the result.
     virtual void calculateInput() {}
+    // The text an inserting key puts into the input line under the current
+    // Inv, Hyp and use-j states; a view changes the keys that mean something
+    // else in its mode. False for a key that inserts nothing.
+    virtual bool keyText(int id, std::wstring& text) const;
     virtual void afterHistory() {}
     virtual void regression() {}
     virtual void cycleUserBank();
@@ -139,6 +144,7 @@ protected:
     // The text of a program message in the current language.
     static std::wstring message(unsigned id);
     void focusInput();
+    void setInputBase(int base);
 
     // Where the mode's keypad goes. Until a mode has its own, it shows the
     // mode's name there, so nothing pretends to work.
@@ -153,7 +159,13 @@ private:
     void userKey(int number);
     void selectStoredText();
     void memoryKey(int id);
-    void setInputBase(int base);
+    void insertMemoryEntry();
+    void memoryChosen(int index);
+    bool forwardToInput(const QKeyEvent& key);
+    // Results and messages are read whole: a text too long for its field
+    // gets a smaller font and, in full, the field's tooltip.
+    void fitResultLine();
+    void fitInputResult();
     void setResultBase(CalculatorModes::COMPUTERRESULT base);
     void setComplexForm(CalculatorModes::COMLEXRESULT form);
     void showHistoryDialog();
@@ -171,6 +183,16 @@ private:
     int m_programmer_bank = 0;
     int m_last_equals_key = 0;
     std::map<int, KeyButton*> m_keys;
+    // Stepping through the memory list by keyboard replaces the entry the
+    // previous step inserted, as long as the input line was not edited since.
+    bool m_memory_by_keyboard = false;
+    struct MemoryStep {
+        int start = -1;
+        int end = -1;
+        std::wstring after;
+    } m_memory_step;
+    // Set while the input line shows a result, whose font may be fitted.
+    bool m_input_holds_result = false;
 
     COrvantaDoc& m_document;
     const int m_mode;

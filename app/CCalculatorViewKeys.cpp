@@ -133,7 +133,11 @@ void CCalculatorView::onKey(int id) {
         return;
     }
     std::wstring text;
-    if (KeyTable::insertText(id, m_document.m_inv, m_document.m_hyp, m_document.m_useJ, text)) insertTemplate(text);
+    if (keyText(id, text)) insertTemplate(text);
+}
+
+bool CCalculatorView::keyText(int id, std::wstring& text) const {
+    return KeyTable::insertText(id, m_document.m_inv, m_document.m_hyp, m_document.m_useJ, text);
 }
 
 bool CCalculatorView::stateKey(int id) {
@@ -358,8 +362,10 @@ void CCalculatorView::deleteBackward() {
 
 void CCalculatorView::clearAll() {
     m_input->clear();
-    m_result->clear();
+    setResultText(std::wstring());
     clearFunctionCaptions();
+    // After a click into the result line the next typed key belongs here.
+    focusInput();
 }
 
 void CCalculatorView::clearFunctionCaptions() {
@@ -372,13 +378,17 @@ void CCalculatorView::clearFunctionCaptions() {
 void CCalculatorView::equals(int id) {
     m_last_equals_key = id;
     if (const std::wstring input = inputText(); !input.empty()) m_document.addToHistory(input);
+    focusInput();
     calculateInput();
 }
 
 void CCalculatorView::showCalculation(const std::wstring& input, const std::wstring& result) {
     if (m_document.m_resultInInput) {
         setResultText(input);
+        m_input_holds_result = true;
         setInputText(result);
+        m_input_holds_result = false;
+        fitInputResult();
     } else {
         setResultText(result);
     }
@@ -510,13 +520,37 @@ void CCalculatorView::memoryKey(int id) {
         m_memory->clear();
         break;
     default:
-        if (m_memory->currentIndex() >= 0) {
-            QString entry = m_memory->currentText();
-            entry.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-            insertTemplate(entry.toStdWString());
-        }
+        insertMemoryEntry();
         break;
     }
+}
+
+void CCalculatorView::insertMemoryEntry() {
+    if (m_memory->currentIndex() < 0) return;
+    QString entry = m_memory->currentText();
+    entry.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    insertTemplate(entry.toStdWString());
+}
+
+void CCalculatorView::memoryChosen(int index) {
+    if (index < 0) return;
+    const bool stepping = m_memory_by_keyboard;
+    if (stepping && m_memory_step.start >= 0 && inputText() == m_memory_step.after) {
+        // The entry of the previous step goes; the undo text stays the line before the first step.
+        QTextCursor cursor = m_input->textCursor();
+        cursor.setPosition(m_memory_step.start);
+        cursor.setPosition(m_memory_step.end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        m_input->setTextCursor(cursor);
+    } else {
+        m_undo_text = inputText();
+    }
+    const int length = m_input->document()->characterCount();
+    const int start = m_input->textCursor().selectionStart();
+    insertMemoryEntry();
+    m_memory_step = {start, start + m_input->document()->characterCount() - length, inputText()};
+    // A keyboard user goes on stepping through the list.
+    if (stepping) m_memory->setFocus();
 }
 
 // ---- Clipboard ----
@@ -675,8 +709,9 @@ std::wstring CCalculatorView::keyCaption(int id) const {
     }
     if (id == K::BANK) {
         const int bank = m_mode == ModeTable::COMPUTER ? m_programmer_bank : m_user_bank;
-        static const wchar_t* const english[] = {L"Fn", L"Const", L"Const"};
-        static const wchar_t* const german[] = {L"Fkt", L"Konst", L"Konst"};
+        // The two constant banks show the same names; the key tells which one is up.
+        static const wchar_t* const english[] = {L"Fn", L"Const1", L"Const2"};
+        static const wchar_t* const german[] = {L"Fkt", L"Konst1", L"Konst2"};
         if (m_mode == ModeTable::COMPUTER) return std::wstring(L"Bank ") + static_cast<wchar_t>(L'1' + bank);
         return doc.m_language ? german[bank] : english[bank];
     }
@@ -712,7 +747,35 @@ void CCalculatorView::refreshKeys(int) {
 
 // ---- Device keyboard and focus ----
 
+bool CCalculatorView::forwardToInput(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        break;
+    default:
+        if (key.text().isEmpty() || !key.text().at(0).isPrint()) return false;
+    }
+    focusInput();
+    QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+    QApplication::sendEvent(m_input, &copy);
+    return true;
+}
+
 bool CCalculatorView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_memory) {
+        // Whether the next choice comes from stepping with keys (or the wheel) or from the mouse.
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel)
+            m_memory_by_keyboard = true;
+        else if (event->type() == QEvent::MouseButtonPress)
+            m_memory_by_keyboard = false;
+    }
+    if (watched == m_result && event->type() == QEvent::Resize) fitResultLine();
+    if (watched == m_result && event->type() == QEvent::KeyPress &&
+        forwardToInput(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == m_input || watched == m_result) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             m_active_field = watched == m_input ? INPUT_LINE : RESULT_LINE;

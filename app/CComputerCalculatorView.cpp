@@ -22,7 +22,7 @@ constexpr KeySpot s_keys[] = {
     digit(K::HEX_F, 1, 5), state(K::INV, 1, 6), state(K::BANK, 1, 7),
     digit(K::DIGIT_7, 2, 0), digit(K::DIGIT_8, 2, 1), digit(K::DIGIT_9, 2, 2), op(K::DIVIDE, 2, 3), op(K::OPEN, 2, 4), op(K::CLOSE, 2, 5),
     state(K::BACK, 2, 6), state(K::CLEAR, 2, 7),
-    digit(K::DIGIT_4, 3, 0), digit(K::DIGIT_5, 3, 1), digit(K::DIGIT_6, 3, 2), op(K::MULTIPLY, 3, 3), fn(K::MOD, 3, 4), fn(K::AND, 3, 5),
+    digit(K::DIGIT_4, 3, 0), digit(K::DIGIT_5, 3, 1), digit(K::DIGIT_6, 3, 2), op(K::MULTIPLY, 3, 3), fn(K::NAND, 3, 4), fn(K::AND, 3, 5),
     fn(K::OR, 3, 6), fn(K::XOR, 3, 7),
     digit(K::DIGIT_1, 4, 0), digit(K::DIGIT_2, 4, 1), digit(K::DIGIT_3, 4, 2), op(K::MINUS, 4, 3), fn(K::NOT, 4, 4), fn(K::LSH, 4, 5),
     fn(K::RSH, 4, 6), fn(K::SELECT, 4, 7),
@@ -32,9 +32,9 @@ constexpr KeySpot s_keys[] = {
     user(K::USER_5, 6, 4, 0), user(K::USER_6, 6, 5, 0), user(K::USER_7, 6, 6, 0),
     user(K::USER_8, 7, 0, 0), user(K::USER_9, 7, 1, 0), user(K::USER_10, 7, 2, 0), user(K::USER_11, 7, 3, 0),
     user(K::USER_12, 7, 4, 0), user(K::USER_13, 7, 5, 0), user(K::USER_14, 7, 6, 0),
-    // Bank 1: more logic and the memory list.
-    fn(K::NAND, 6, 0, 1), fn(K::NOR, 6, 1, 1), fn(K::MEMORY_ADD, 6, 2, 1), fn(K::MEMORY_DELETE, 6, 3, 1), fn(K::MEMORY_CLEAR, 6, 4, 1),
-    fn(K::MEMORY_INSERT, 6, 5, 1), state(K::OPTIONS, 6, 6, 1),
+    // Bank 1: the last logic key and the memory list.
+    fn(K::NOR, 6, 0, 1), fn(K::MEMORY_ADD, 6, 1, 1), fn(K::MEMORY_DELETE, 6, 2, 1), fn(K::MEMORY_CLEAR, 6, 3, 1),
+    fn(K::MEMORY_INSERT, 6, 4, 1), state(K::OPTIONS, 6, 5, 1),
     // Bank 2: the input base cycle.
     state(K::BASE_CYCLE, 6, 0, 2),
 };
@@ -65,13 +65,27 @@ CComputerCalculatorView::CComputerCalculatorView(COrvantaDoc& document, QWidget*
 }
 
 void CComputerCalculatorView::calculateInput() {
-    static const wchar_t* const names[] = {L"bin: ", L"hex: ", L"dec: ", L"oct: "};
+    // Per result base: the name before a result in the result line, and the
+    // input base that reads the result back as the same number.
+    struct ResultBase {
+        const wchar_t* name;
+        COMPMODE input;
+    };
+    static constexpr ResultBase bases[] = {
+        {L"bin: ", COMP_BIN}, {L"hex: ", COMP_HEX}, {L"dec: ", COMP_DEC}, {L"oct: ", COMP_OCT}};
     std::wstring input = inputText();
     const std::wstring shown = input;
     std::wstring result;
-    document().calculateComputer(input, result);
+    const bool ok = document().calculateComputer(input, result);
     const int base = document().m_computerResult;
-    if (base >= 0 && base < 4) result = names[base] + result;
+    // A message never gets a base name. A result that goes into the input
+    // line is the number alone, in a base the next calculation reads it in.
+    if (ok && base >= 0 && base < 4) {
+        if (document().m_resultInInput)
+            setInputBase(bases[base].input);
+        else
+            result = bases[base].name + result;
+    }
     showCalculation(shown, result);
 }
 

@@ -1,6 +1,7 @@
 #include "CMyScientificCalculatorView.h"
 
 #include "COrvantaDoc.h"
+#include "KeyTable.h"
 #include "KeypadSpots.h"
 #include "ModeTable.h"
 
@@ -17,7 +18,7 @@ constexpr KeySpot s_keys[] = {
     fn(K::SIN, 1, 0), fn(K::COS, 1, 1), fn(K::TAN, 1, 2), fn(K::COT, 1, 3), fn(K::LN, 1, 4), fn(K::LG, 1, 5),
     fn(K::ABS, 1, 6), fn(K::FACTORIAL, 1, 7),
     fn(K::SQUARE, 2, 0), fn(K::CUBE, 2, 1), fn(K::POWER, 2, 2), fn(K::ROOT, 2, 3), fn(K::SUM, 2, 4), fn(K::MOD, 2, 5),
-    fn(K::INT, 2, 6), fn(K::POL, 2, 7),
+    fn(K::INT, 2, 6), fn(K::PARAM_Z, 2, 7),
     digit(K::DIGIT_7, 3, 0), digit(K::DIGIT_8, 3, 1), digit(K::DIGIT_9, 3, 2), op(K::DIVIDE, 3, 3), op(K::OPEN, 3, 4), op(K::CLOSE, 3, 5),
     fn(K::PI, 3, 6), fn(K::EULER, 3, 7),
     digit(K::DIGIT_4, 4, 0), digit(K::DIGIT_5, 4, 1), digit(K::DIGIT_6, 4, 2), op(K::MULTIPLY, 4, 3), fn(K::MEMORY_ADD, 4, 4), fn(K::MEMORY_DELETE, 4, 5),
@@ -47,4 +48,8 @@ void CMyScientificCalculatorView::calculateInput() {
     // what it showed and the input is not replaced by an empty result.
     if (result.empty() && shown.find(L'[') != std::wstring::npos) return;
     showCalculation(shown, result);
+}
+
+bool CMyScientificCalculatorView::keyText(int id, std::wstring& text) const {
+    return KeyTable::valueText(id, text) || CCalculatorView::keyText(id, text);
 }

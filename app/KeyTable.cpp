@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cwchar>
+#include <utility>
 
 #include "KeyIds.h"
 
@@ -218,6 +219,16 @@ bool insertText(int id, bool inv, bool hyp, bool useJ, std::wstring& text) {
     return true;
 }
 
+bool valueText(int id, std::wstring& text) {
+    static constexpr std::pair<int, const wchar_t*> powers[] = {{K::SQUARE, L"^2"}, {K::CUBE, L"^3"}};
+    for (const auto& [key, power] : powers)
+        if (key == id) {
+            text = power;
+            return true;
+        }
+    return false;
+}
+
 std::wstring caption(int id, int language, bool inv, bool hyp, bool useJ) {
     const auto* it = std::find_if(std::begin(s_captions), std::end(s_captions),
                                   [id](const Caption& c) { return c.id == id; });
@@ -257,14 +268,40 @@ std::wstring contextText(int id, const std::wstring& input) {
 } // namespace KeyTable
 
 namespace KeyTable {
+bool isDecimalDigit(int id) {
+    static constexpr int digits[] = {K::DIGIT_0, K::DIGIT_1, K::DIGIT_2, K::DIGIT_3, K::DIGIT_4,
+                                     K::DIGIT_5, K::DIGIT_6, K::DIGIT_7, K::DIGIT_8, K::DIGIT_9};
+    return std::find(std::begin(digits), std::end(digits), id) != std::end(digits);
+}
+
 std::vector<KeySpot> foldForLandscape(std::span<const KeySpot> portrait, int columns, int rows) {
-    const int half = (rows + 1) / 2;
+    // The rows from the first to the last with a digit key form the digit
+    // block; it moves to the right half as a whole, the other rows fill the
+    // left half in their order and, when they are more than half of the
+    // rows, continue on the right under the digits.
+    int first = rows, last = -1;
+    for (const KeySpot& spot : portrait)
+        if (isDecimalDigit(spot.id)) {
+            first = std::min(first, spot.row);
+            last = std::max(last, spot.row);
+        }
+    std::vector<int> left, right;
+    for (int row = first; row <= last; ++row)
+        right.push_back(row);
+    const int half = std::max((rows + 1) / 2, static_cast<int>(right.size()));
+    for (int row = 0; row < rows; ++row) {
+        if (row >= first && row <= last) continue;
+        (static_cast<int>(left.size()) < half ? left : right).push_back(row);
+    }
     std::vector<KeySpot> folded(portrait.begin(), portrait.end());
-    for (KeySpot& spot : folded)
-        if (spot.row >= half) {
-            spot.row -= half;
+    for (KeySpot& spot : folded) {
+        if (const auto at = std::find(left.begin(), left.end(), spot.row); at != left.end()) {
+            spot.row = static_cast<int>(at - left.begin());
+        } else if (const auto on = std::find(right.begin(), right.end(), spot.row); on != right.end()) {
+            spot.row = static_cast<int>(on - right.begin());
             spot.column += columns;
         }
+    }
     return folded;
 }
 } // namespace KeyTable

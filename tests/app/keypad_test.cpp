@@ -1,10 +1,13 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <cwchar>
 
 #include "AppTest.h"
 #include "CCalculatorView.h"
@@ -19,6 +22,8 @@
 #include "MenuResources.h"
 #include "ModeTable.h"
 #include "OrvantaApp.h"
+#include "Screen.h"
+#include "TextFit.h"
 
 namespace {
 using namespace ModeTable;
@@ -329,5 +334,243 @@ TEST_F(KeypadTest, MemoryListStoresAndInserts) {
     EXPECT_EQ(v.inputText(), L"1+2");
     press(v, {MEMORY_DELETE});
     EXPECT_EQ(v.memoryList()->count(), 0);
+}
+
+// A calculation's result, not one of the engine's messages.
+bool isValue(const std::wstring& result) {
+    if (result.empty()) return false;
+    for (unsigned id = 40100; id <= 40324; ++id)
+        if (const std::wstring text = engineText(id); text.size() > 2 && result.rfind(text, 0) == 0)
+            return false;
+    return true;
+}
+
+// A key's text made into a whole calculation: a number before an operator,
+// arguments in its parentheses.
+std::wstring completed(std::wstring text, const std::wstring& argument) {
+    const std::pair<const wchar_t*, std::wstring> holes[] = {
+        {L"(,)", L"(" + argument + L",2)"}, {L"()", L"(" + argument + L")"}, {L"/)", L"/2)"}};
+    for (const auto& [hole, filled] : holes)
+        if (const std::size_t at = text.find(hole); at != std::wstring::npos)
+            text.replace(at, std::wcslen(hole), filled);
+    if (text == L")") return L"(4)";
+    if (std::wstring(L"+-*/^!E.").find(text[0]) != std::wstring::npos) text = L"4" + text;
+    if (std::wstring(L"+-*/^(E.").find(text.back()) != std::wstring::npos)
+        text += text.back() == L'(' ? L"2)" : L"2";
+    return text;
+}
+
+// Every key of the three calculator keypads, with every Inv and Hyp variant
+// its keypad can reach, inserts a text that calculates in that mode.
+TEST_F(KeypadTest, EveryKeyInsertsValidInputForItsMode) {
+    struct Mode {
+        int mode;
+        std::vector<int> setUp;
+    };
+    const Mode modes[] = {{SCIENTIFIC, {DEG}}, {COMPLEX, {RAD}}, {COMPUTER, {HEX_INPUT}}};
+    for (const Mode& m : modes) {
+        CCalculatorView& v = view(m.mode);
+        press(v, m.setUp);
+        const bool inv = keyOf(v, INV) != nullptr, hyp = keyOf(v, HYP) != nullptr;
+        for (KeyButton* key : v.findChildren<KeyButton*>()) {
+            for (int variant = 0; variant < 4; ++variant) {
+                doc().m_inv = variant & 1;
+                doc().m_hyp = (variant & 2) ? 1 : 0;
+                if ((doc().m_inv && !inv) || (doc().m_hyp && !hyp)) continue;
+                std::wstring text;
+                if (!v.keyText(key->id(), text) || text == L"\r\n") continue;
+                SCOPED_TRACE(QString::fromStdWString(text).toStdString() + " in mode " +
+                             std::to_string(m.mode));
+                v.onKey(CLEAR);
+                key->click();
+                ASSERT_EQ(v.inputText(), text) << "key " << key->id();
+                bool calculated = false;
+                for (const wchar_t* argument : {L"0.5", L"2", L""}) {
+                    v.setInputText(completed(text, argument));
+                    if (text.front() == L'[')
+                        onNextDialog<CDlgParameters>([](CDlgParameters& d) { d.accept(); });
+                    press(v, {EQUALS});
+                    calculated = calculated || isValue(v.resultText());
+                }
+                EXPECT_TRUE(calculated)
+                    << QString::fromStdWString(v.inputText() + L" gives " + v.resultText()).toStdString();
+            }
+        }
+        doc().m_inv = doc().m_hyp = 0;
+    }
+}
+
+TEST_F(KeypadTest, SquareAndCubeKeysCalculateAsPowers) {
+    CCalculatorView& v = view();
+    press(v, {K3, SQUARE, EQUALS});
+    EXPECT_EQ(v.resultText(), L"9");
+    EXPECT_EQ(keyOf(v, SQUARE)->caption(), L"x\u00B2");
+    press(v, {CLEAR, K2, CUBE, EQUALS});
+    EXPECT_EQ(v.resultText(), L"8");
+}
+
+TEST_F(KeypadTest, ChoosingAMemoryEntryInsertsIt) {
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame(), 2000));
+    CCalculatorView& v = view();
+    v.addMemoryEntries({L"1+2", L"7", L"3"});
+    QComboBox* list = v.memoryList();
+    v.setInputText(L"5*");
+    // The mouse: open the list and click an entry.
+    list->showPopup();
+    const QRect item = list->view()->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(v.inputText(), L"5*7");
+    EXPECT_EQ(v.undoText(), L"5*");
+
+    // The keyboard: each step replaces the entry of the step before, and the
+    // list keeps the focus for the next step.
+    press(v, {CLEAR});
+    v.setInputText(L"4-");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(v.inputText(), L"4-3");
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(v.inputText(), L"4-1+2");
+    EXPECT_EQ(v.undoText(), L"4-");
+    EXPECT_EQ(QApplication::focusWidget(), list);
+}
+
+// With the result in the input line the programmer view hands over the bare
+// number in a base that reads it back; messages never carry a base name.
+TEST_F(KeypadTest, ProgrammerResultsInTheInputLineCanBeCalculatedOn) {
+    doc().m_resultInInput = 1;
+    CCalculatorView& p = view(COMPUTER);
+    press(p, {HEX_INPUT, TO_HEX, HEX_F, HEX_F, PLUS, K1, EQUALS});
+    EXPECT_EQ(p.inputText(), L"100");
+    EXPECT_EQ(p.resultText(), L"FF+1");
+    press(p, {TO_BIN});
+    EXPECT_EQ(p.inputText(), L"100000000");
+    EXPECT_EQ(doc().m_computerMode, CalculatorModes::COMP_BIN);
+    press(p, {TO_HEX});
+    EXPECT_EQ(p.inputText(), L"100");
+
+    doc().m_resultInInput = 0;
+    press(p, {CLEAR, K1, DIVIDE, K0, EQUALS});
+    std::wstring input = L"1/0", message;
+    doc().calculateComputer(input, message);
+    EXPECT_EQ(p.resultText(), message);
+    EXPECT_TRUE(p.resultText().rfind(L"hex: ", 0) == std::wstring::npos);
+}
+
+TEST_F(KeypadTest, LongTextsAreShownWholeInSmallerFonts) {
+    m_app.reset();
+    Screen::setSize(240, 320);
+    m_app = start();
+    frame().show();
+    CCalculatorView& v = view();
+    QApplication::processEvents();
+    const QFont normal = v.resultLine()->font();
+    press(v, {K2, EQUALS});
+    EXPECT_EQ(v.resultLine()->font().pixelSize(), normal.pixelSize()) << "a short result keeps the font";
+
+    v.setInputText(L"binom(2.5,1)");
+    press(v, {EQUALS});
+    const std::wstring message = engineText(40136);
+    ASSERT_EQ(v.resultText(), message);
+    QLineEdit* result = v.resultLine();
+    EXPECT_LT(result->font().pixelSize(), normal.pixelSize());
+    EXPECT_GE(result->font().pixelSize(), 8);
+    EXPECT_EQ(result->cursorPosition(), 0) << "read from the start";
+    EXPECT_EQ(result->toolTip().toStdWString(), message);
+
+    // The same in the input line, in German.
+    doc().setLanguage(1);
+    doc().m_resultInInput = 1;
+    v.setInputText(L"binom(2.5,1)");
+    press(v, {EQUALS});
+    EXPECT_EQ(v.inputText(), engineText(41136));
+    EXPECT_LT(v.inputLine()->font().pixelSize(), v.inputFont().pixelSize());
+    EXPECT_EQ(v.inputLine()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(v.inputLine()->toolTip().toStdWString(), engineText(41136));
+    press(v, {CLEAR, K1});
+    EXPECT_EQ(v.inputLine()->font(), v.inputFont()) << "typing brings the normal font back";
+    doc().setLanguage(0);
+}
+
+TEST_F(KeypadTest, DigitsStayTogetherAndCaptionsFitAtEveryScreen) {
+    const QSize screens[] = {{240, 320}, {320, 240}, {480, 640}, {640, 480}};
+    for (const QSize& screen : screens) {
+        m_app.reset();
+        Screen::setSize(screen.width(), screen.height());
+        m_app = start();
+        frame().show();
+        for (int mode : {SCIENTIFIC, COMPLEX, COMPUTER}) {
+            CCalculatorView& v = view(mode);
+            QApplication::processEvents();
+            SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + " mode " +
+                         std::to_string(mode));
+            // The digit block is one piece: 1 to 9 in three rows over 0, in one half.
+            const QRect seven = keyOf(v, DIGIT_7)->geometry(), three = keyOf(v, DIGIT_3)->geometry();
+            const QRect zero = keyOf(v, DIGIT_0)->geometry();
+            EXPECT_EQ(seven.left(), keyOf(v, DIGIT_1)->geometry().left());
+            EXPECT_LT(seven.top(), three.top());
+            EXPECT_LT(three.top(), zero.top());
+            EXPECT_EQ(seven.left() < v.width() / 2, zero.left() < v.width() / 2);
+            for (int inv : {0, 1}) {
+                doc().m_inv = inv;
+                v.refreshKeys(CCalculatorView::ALL_KEYS);
+                for (const KeyButton* key : v.findChildren<KeyButton*>()) {
+                    const QString caption = QString::fromStdWString(key->caption());
+                    EXPECT_LE(TextFit::width(key->captionFont(), caption), key->captionArea().width())
+                        << caption.toStdString() << " on key " << key->id();
+                }
+            }
+            doc().m_inv = 0;
+        }
+    }
+}
+
+TEST_F(KeypadTest, TypingAfterAClickIntoTheResultLineGoesToTheInputLine) {
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame(), 2000));
+    CCalculatorView& v = view();
+    press(v, {K2, EQUALS});
+    QTest::mouseClick(v.resultLine(), Qt::LeftButton);
+    ASSERT_TRUE(v.resultLine()->hasFocus());
+    QTest::keyClicks(v.resultLine(), "*3");
+    EXPECT_EQ(v.inputText(), L"2*3");
+    EXPECT_TRUE(v.inputLine()->hasFocus());
+
+    QTest::mouseClick(v.resultLine(), Qt::LeftButton);
+    press(v, {CLEAR});
+    EXPECT_TRUE(v.inputLine()->hasFocus()) << "CLR";
+    QTest::keyClicks(QApplication::focusWidget(), "5+5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(v.resultText(), L"10");
+    QTest::mouseClick(v.resultLine(), Qt::LeftButton);
+    press(v, {EQUALS});
+    EXPECT_TRUE(v.inputLine()->hasFocus()) << "equals";
+}
+
+TEST_F(KeypadTest, TheBankKeyTellsWhichBankIsShown) {
+    CCalculatorView& v = view();
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < 3; ++i) {
+        captions.push_back(keyOf(v, BANK)->caption());
+        press(v, {BANK});
+    }
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Fn", L"Const1", L"Const2"}));
+}
+
+// A dialog without a parent (the parameter question) opens over the window.
+TEST_F(KeypadTest, ParentlessDialogsOpenOverTheMainWindow) {
+    frame().move(40, 30);
+    CCalculatorView& v = view();
+    v.setInputText(L"[x]+1");
+    QPoint centre;
+    onNextDialog<CDlgParameters>([&](CDlgParameters& d) {
+        d.show();
+        centre = d.geometry().center();
+        d.reject();
+    });
+    press(v, {EQUALS});
+    EXPECT_LE((centre - frame().geometry().center()).manhattanLength(), 4);
 }
 } // namespace
