@@ -97,6 +97,9 @@ public:
     // and operator of a chain: "1+1+1" is a left-deep tree); deeper text raises 1007.
     static const int s_max_depth;
 
+    // The parsers hand out trees that belong to the caller. A tree is used by
+    // one thread at a time (its function caches live in its nodes): parallel
+    // work parses one tree per thread. Any thread may parse and evaluate.
     static IExpression* parseExpression(const std::wstring& text, bool pretranslate);
     static IExpression* parseExpressionComplete(const std::wstring& text, bool pretranslate);
     static void preTranslate(std::wstring& text);

@@ -52,7 +52,8 @@ TEST_F(Adapter, FaultsAndSpecialValuesBecomeMessages) {
         EXPECT_FALSE(ok) << c.input;
     }
     bool ok = true;
-    EXPECT_EQ(normal(L"[x]*10^400", &ok), L"f(x=1.5)=" + OrvantaCalcBase::loadString(MessageId::INFINITE_VALUE));
+    EXPECT_EQ(normal(L"[x]*10^400", &ok),
+              L"f(x=1.5)=" + OrvantaCalcBase::loadString(MessageId::INFINITE_VALUE));
     EXPECT_FALSE(ok);
     EXPECT_EQ(normal(L"[x]*2", &ok), L"f(x=1.5)=3");
     EXPECT_TRUE(ok);
