@@ -74,6 +74,7 @@ void PlotFrame::drawAxes(QPainter& painter, const QFont& font, const QColor& bac
         y0 = m_h - h - 10;
     }
     if (yAxis) {
+        painter.setPen(QPen(Qt::black, 1));
         painter.drawLine(x0, 0, x0, m_h);
         PlotDraw::opaqueText(painter, QRect(x0 - 20, 0, 20, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("y"),
                              Qt::black, background);

@@ -37,7 +37,8 @@ protected:
         return PlotPass::renderImage(job, CLIENT, m_doc->engine());
     }
     static bool is(const QImage& image, int x, int y, const QColor& c) { return image.pixelColor(x, y) == c; }
-    static int countInColumn(const QImage& image, int x, const QColor& c, int from = 20) {
+    // From row 30 on, below the legend line.
+    static int countInColumn(const QImage& image, int x, const QColor& c, int from = 30) {
         int n = 0;
         for (int y = from; y < image.height(); ++y)
             n += is(image, x, y, c);
@@ -60,7 +61,7 @@ TEST_F(PlotRenderTest, AxesGridAndLabelsOnTheDefaultRegion) {
     EXPECT_TRUE(is(image, 240, 30, Qt::black));  // y axis in column 240
     EXPECT_TRUE(is(image, 400, 100, BACKGROUND));
     EXPECT_GT(countInColumn(image, 288, GREY), 100); // grid at x = 1
-    EXPECT_EQ(countInColumn(image, 290, GREY), 0);
+    EXPECT_LT(countInColumn(image, 290, GREY), 20); // only the horizontal grid lines cross it
     int labelInk = 0; // "1" below the axis at column 288
     for (int x = 278; x < 298; ++x)
         for (int y = 323; y < 345; ++y)
@@ -88,7 +89,7 @@ TEST_F(PlotRenderTest, PolesAndDomainEdgesAreNotJoined) {
     const QImage tan = render({L"f(x)=tan(x)", {}});
     for (int x = 0; x < CLIENT.width(); ++x) {
         bool top = false, bottom = false;
-        for (int y = 20; y < 40; ++y)
+        for (int y = 30; y < 50; ++y)
             top = top || is(tan, x, y, RED);
         for (int y = 600; y < 640; ++y)
             bottom = bottom || is(tan, x, y, RED);
@@ -119,7 +120,7 @@ TEST_F(PlotRenderTest, HatchingShowsGreaterAndLess) {
 TEST_F(PlotRenderTest, ImplicitCircleLiesOnTheCircle) {
     const QImage image = render({L"f(x,y)=4=x^2+y^2", {}});
     int onCurve = 0;
-    for (int y = 20; y < CLIENT.height(); ++y)
+    for (int y = 30; y < CLIENT.height(); ++y)
         for (int x = 0; x < CLIENT.width(); ++x)
             if (is(image, x, y, RED)) {
                 ++onCurve;
