@@ -68,15 +68,16 @@ void PlotFrame::drawAxes(QPainter& painter, const QFont& font, const QColor& bac
     painter.setPen(QPen(Qt::black, 1));
     if (xAxis) {
         painter.drawLine(0, y0, m_w, y0);
-        PlotDraw::opaqueText(painter, QRect(m_w - 20, y0 - h, 20, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("x/n"),
-                             Qt::black, background);
+        // Right-aligned, so that a font wider than the 20 pixels keeps the label inside.
+        PlotDraw::opaqueText(painter, QRect(m_w - 20, y0 - h, 20, h), Qt::AlignRight | Qt::AlignTop,
+                             QStringLiteral("x/n"), Qt::black, background);
     } else {
         y0 = m_h - h - 10;
     }
     if (yAxis) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawLine(x0, 0, x0, m_h);
-        PlotDraw::opaqueText(painter, QRect(x0 - 20, 0, 20, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("y"),
+        PlotDraw::opaqueText(painter, QRect(x0 - 20, 0, 20, h), Qt::AlignRight | Qt::AlignTop, QStringLiteral("y"),
                              Qt::black, background);
     } else {
         x0 = 5;
