@@ -1,4 +1,5 @@
-// Orvanta: the calculator's window. Usage: orvanta [--screen WxH]
+// Orvanta: the calculator's window. Usage: orvanta [--screen WxH], or
+// orvanta --export-plot OUT [options] FUNCTION... to write a plot picture.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include "CMainFrame.h"
 #include "MenuResources.h"
 #include "OrvantaApp.h"
+#include "PlotExport.h"
 #include "Screen.h"
 #include "SettingsStore.h"
 #include "TerminationSignals.h"
@@ -31,10 +33,15 @@ int main(int argc, char** argv) {
                 "Usage: orvanta [--screen WxH]\n"
                 "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 (default)"
                 " or 640x480\n"
-                "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n");
+                "%s"
+                "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n",
+                PlotExport::usage());
             return 0;
         }
     }
+    const bool exporting = PlotExport::requested(argc, argv);
+    // A picture needs no window: without a display it is drawn offscreen.
+    if (exporting && displayMissing() && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (displayMissing()) {
         std::fprintf(stderr, "orvanta: no display to open the window on; for calculations without one use "
                              "orvanta-calc\n");
@@ -48,6 +55,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     SettingsStore store(SettingsStore::defaultFolder());
+    if (exporting) return PlotExport::run(QApplication::arguments(), store);
     OrvantaApp orvanta(store);
     if (!orvanta.initInstance()) return 1;
     orvanta.frame()->show();

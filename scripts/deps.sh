@@ -1,10 +1,11 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs,
 # and only those that are missing.
-# Qt 6 Widgets for the dialogs, the platform layer and the program; libgl-dev
+# Qt 6 Widgets for the dialogs, the platform layer and the program, Qt 6 SVG
+# for plot pictures drawn as vectors; libgl-dev
 # because Qt's CMake package looks for OpenGL; Xvfb and xauth for screenshots
 # under a virtual display; a font so that offscreen rendering has glyphs.
 orvanta_packages=(cmake ninja-build g++ libgtest-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-dejavu-core)
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev xvfb xauth fonts-dejavu-core)
 
 orvanta_install_deps() {
   local missing=()

@@ -1,0 +1,105 @@
+// Speed of the plot window's paint pass on an offscreen 480 x 640 picture,
+// printed as a table: each figure is the median of its samples, for two
+// runs. Not asserted anywhere.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+#include "COrvantaDoc.h"
+#include "PlotPass.h"
+#include "PlotWorker.h"
+#include "SettingsStore.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+const QSize CLIENT(480, 640);
+constexpr int SAMPLES = 15;
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double timePass(COrvantaDoc& doc, const PlotJob& job) {
+    std::vector<double> times;
+    for (int i = 0; i < SAMPLES; ++i) {
+        const auto start = Clock::now();
+        PlotPass::renderImage(job, CLIENT, doc.engine());
+        times.push_back(milliseconds(Clock::now() - start));
+    }
+    return median(times);
+}
+
+// From the cancel request until the worker has left its pass.
+double timeCancel(COrvantaDoc& doc, const PlotJob& job) {
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        std::mutex m;
+        std::condition_variable done;
+        bool finished = false;
+        Clock::time_point end;
+        PlotWorker worker(doc.engine(), {}, [&](PlotPass::Result) {
+            std::lock_guard lock(m);
+            end = Clock::now();
+            finished = true;
+            done.notify_all();
+        });
+        worker.start(job, QSize(1600, 1600));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto request = Clock::now();
+        worker.cancel(false);
+        std::unique_lock lock(m);
+        done.wait(lock, [&] { return finished; });
+        times.push_back(milliseconds(end - request));
+    }
+    return median(times);
+}
+
+struct Row {
+    const char* what;
+    double target;
+    std::function<double()> measure;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    SettingsStore store(folder.path().toStdString());
+    COrvantaDoc doc(store);
+    auto job = [&](PlotFunctionSet set, int quality = 1, PlotTRange t = {}) {
+        PlotJob j = PlotJob::fromDocument(doc);
+        j.functions = std::move(set);
+        j.settings.quality = quality;
+        j.t = t;
+        return j;
+    };
+    const PlotJob five = job({L"f(x)=sin(x)", {L"f(x)=x^2-3", L"f(x)=tan(x)", L"f(x)=sqr(x)", L"f(x)=1/x"}});
+    const PlotJob circle = job({L"f(x,y)=4=x^2+y^2", {}});
+    const PlotJob family = job({L"f(t,x)=t*sin(x)", {}}, 1, {1, 10, 1});
+    const PlotJob slow = job({L"f(x,y)=1=sin(x*y)^2+cos(x+y)^3+sqrt(abs(x*y))", {}});
+    const Row rows[] = {
+        {"five f(x) functions with axes and labels", 5.0, [&] { return timePass(doc, five); }},
+        {"implicit circle f(x,y)=4=x^2+y^2, quality 1", 30.0, [&] { return timePass(doc, circle); }},
+        {"family f(t,x)=t*sin(x), t = 1..10", 15.0, [&] { return timePass(doc, family); }},
+        {"cancel seen by the worker", 20.0, [&] { return timeCancel(doc, slow); }},
+    };
+    std::printf("%-48s %10s %10s %10s\n", "paint pass (480 x 640)", "run 1 ms", "run 2 ms", "target ms");
+    for (const Row& row : rows) {
+        const double first = row.measure();
+        const double second = row.measure();
+        std::printf("%-48s %10.2f %10.2f %10.1f\n", row.what, first, second, row.target);
+    }
+    return 0;
+}

@@ -1,0 +1,117 @@
+// The plot window driven as a user would: the plot key, navigation, the
+// worker handshake, saving and the close rule.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+#include "AppTest.h"
+#include "CMainFrame.h"
+#include "COrvantaDoc.h"
+#include "CPlotterInputView.h"
+#include "KeyButton.h"
+#include "ModeTable.h"
+#include "OrvantaApp.h"
+#include "PlotMessages.h"
+#include "PlotWindow.h"
+
+namespace {
+namespace M = PlotMessages;
+// Heavy enough that a pass runs for seconds at quality 1 on a large window.
+const std::wstring SLOW = L"f(x,y)=1=sin(x*y)^2+cos(x+y)^3+sqrt(abs(x*y))+ln(1+x^2+y^2)";
+
+class PlotWindowTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        m_app = start();
+        m_app->frame()->show();
+        m_app->frame()->switchMode(ModeTable::PLOTTER);
+        m_view = dynamic_cast<CPlotterInputView*>(m_app->frame()->activeView());
+        ASSERT_NE(m_view, nullptr);
+        m_previous = PlotWindow::setModalRunner([this](PlotWindow& w) {
+            ++m_opened;
+            w.show();
+            if (m_script) m_script(w);
+            return 1;
+        });
+    }
+    void TearDown() override {
+        PlotWindow::setModalRunner(m_previous);
+        m_app.reset();
+        AppTest::TearDown();
+    }
+    void plot(const std::wstring& f, std::function<void(PlotWindow&)> script = {}) {
+        m_script = std::move(script);
+        m_view->setInputText(f);
+        QTest::mouseClick(m_view->findChild<KeyButton*>(QString::number(CPlotterInputView::PLOT_KEY)),
+                          Qt::LeftButton);
+    }
+    static void waitComplete(PlotWindow& w) {
+        QTRY_VERIFY_WITH_TIMEOUT(w.complete(), 20000);
+    }
+    COrvantaDoc& doc() { return *m_app->document(); }
+
+    std::unique_ptr<OrvantaApp> m_app;
+    CPlotterInputView* m_view = nullptr;
+    PlotWindow::ModalRunner m_previous;
+    std::function<void(PlotWindow&)> m_script;
+    int m_opened = 0;
+};
+
+TEST_F(PlotWindowTest, PlotKeyDrawsAndTheCloseRuleWritesTheRegionBack) {
+    plot(L"f(x)=sin(x)", [](PlotWindow& w) {
+        waitComplete(w);
+        EXPECT_FALSE(w.picture().isNull());
+        w.command(M::ID_ZOOM_IN);
+        EXPECT_EQ(w.regions().current(), (PlotRegion{-2.5, 2.5, -2.5, 2.5}));
+        waitComplete(w);
+        QTest::keyClick(&w, Qt::Key_Plus);
+        QTest::keyClick(&w, Qt::Key_Backspace); // last region toggles back
+        EXPECT_EQ(w.regions().current(), (PlotRegion{-2.5, 2.5, -2.5, 2.5}));
+        waitComplete(w);
+        w.accept();
+    });
+    EXPECT_EQ(m_opened, 1);
+    EXPECT_EQ(doc().m_plot.xmin, -2.0);
+    EXPECT_EQ(doc().m_plot.ymax, 2.0);
+}
+
+TEST_F(PlotWindowTest, RefusedSetsOpenNoWindow) {
+    plot(L"");
+    plot(L"f(x)=");
+    EXPECT_EQ(m_opened, 0);
+    EXPECT_EQ(takeMessages(), (std::vector<std::wstring>{engineText(M::NO_FUNCTION),
+                                                         engineText(M::NO_FUNCTION_SPECIFIED)}));
+}
+
+TEST_F(PlotWindowTest, CancelStopsASlowPassAndSaveWaitsForACompletePicture) {
+    doc().m_plot.quality = 1;
+    plot(SLOW, [this](PlotWindow& w) {
+        w.resize(1600, 1600);
+        QTRY_VERIFY_WITH_TIMEOUT(w.plotting(), 5000);
+        w.command(M::ID_SAVE); // incomplete: no file dialog
+        EXPECT_TRUE(m_platform.fileDialog.requests().empty());
+        QElapsedTimer timer;
+        timer.start();
+        w.command(M::ID_CANCEL_PLOT);
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_FALSE(w.plotting());
+        EXPECT_FALSE(w.complete());
+        w.accept();
+    });
+    EXPECT_EQ(m_opened, 1);
+}
+
+TEST_F(PlotWindowTest, SavesBitmapsOfTheScreenSizeAndReportsFailures) {
+    const QString bmp = QString::fromStdString((configFolder().parent_path() / "saved.bmp").string());
+    m_platform.fileDialog.answer(bmp.toStdWString());
+    plot(L"f(x)=x^2", [&](PlotWindow& w) {
+        waitComplete(w);
+        w.command(M::ID_SAVE);
+        EXPECT_FALSE(w.savePicture(QStringLiteral("/nonexistent-folder/plot.png")));
+        w.accept();
+    });
+    EXPECT_EQ(QFile(bmp).size(), 54 + 480 * 3 * 640);
+    EXPECT_EQ(takeMessages(), std::vector<std::wstring>{engineText(M::SAVE_FAILED)});
+}
+} // namespace
