@@ -117,7 +117,12 @@ private:
 CMatrixCalculatorView::CMatrixCalculatorView(COrvantaDoc& document, QWidget* parent)
     : CCalculatorView(document, ModeTable::MATRIX, parent) {
     buildControls();
-    installKeypadFor(s_keys, COLUMNS, ROWS);
+    // The grid needs the height: on both landscape screens the keypad folds
+    // into half its rows.
+    if (wideScreen())
+        installKeypad(KeyTable::foldForLandscape(s_keys, COLUMNS, ROWS), 2 * COLUMNS);
+    else
+        installKeypad(s_keys, COLUMNS);
     connectKeys(*this, s_view_keys, [this](int id) { viewKey(id); });
     fillChoiceTexts();
     applyNumberType();
@@ -136,23 +141,30 @@ void CMatrixCalculatorView::buildControls() {
     m_operation = makeList(this, MATRIX_OPERATION, resultFont());
     for (const wchar_t* target : s_targets)
         m_target->addItem(QString::fromWCharArray(target));
-    choices->addWidget(m_target);
-    choices->addWidget(m_type);
-    choices->addWidget(m_form);
-    choices->addWidget(m_operation, 1);
+    choices->addWidget(m_target, 1);
+    choices->addWidget(m_type, 2);
+    choices->addWidget(m_form, 2);
+    // The operation names are long: on the portrait screens they get a row
+    // of their own.
+    auto* operations = wideScreen() ? choices : new QHBoxLayout;
+    operations->addWidget(m_operation, 3);
 
     m_stack = new QStackedWidget(this);
-    const QFontMetrics metrics(resultFont());
+    // Smaller than the result line, so that most of a 10 x 10 matrix is in view.
+    QFont cellFont = resultFont();
+    cellFont.setPixelSize(std::max(cellFont.pixelSize() * 2 / 3, 10));
+    const QFontMetrics metrics(cellFont);
+    m_cell_width = metrics.horizontalAdvance(QStringLiteral("-0.0000")) + 6;
     const int ids[] = {MATRIX_GRID_1, MATRIX_GRID_2, MATRIX_GRID_RESULT};
     for (int i = 0; i < 3; ++i) {
         auto* grid = new CGridCtrl(m_stack);
         grid->setObjectName(QString::number(ids[i]));
-        grid->setFont(resultFont());
+        grid->setFont(cellFont);
         grid->setRowCount(GRID_SIZE);
         grid->setColumnCount(GRID_SIZE);
         grid->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("10")) + 8);
         for (int c = 1; c < GRID_SIZE; ++c)
-            grid->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("-0.0000")) + 6);
+            grid->setColumnWidth(c, m_cell_width);
         for (int r = 1; r < GRID_SIZE; ++r)
             grid->setRowHeight(r, metrics.height() + 6);
         connect(grid, &CGridCtrl::textCut, this, &CMatrixCalculatorView::showCut);
@@ -164,11 +176,15 @@ void CMatrixCalculatorView::buildControls() {
 
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertLayout(0, choices);
-    layout->insertWidget(1, m_stack, 3);
-    layout->setStretchFactor(keypadArea(), 2);
+    if (operations != choices) layout->insertLayout(1, operations);
+    layout->insertWidget(layout->indexOf(inputLine()), m_stack, 1);
 
     connect(m_target, &QComboBox::currentIndexChanged, m_stack, &QStackedWidget::setCurrentIndex);
     connect(m_type, &QComboBox::currentIndexChanged, this, [this] { applyNumberType(); });
+}
+
+bool CMatrixCalculatorView::wideScreen() const {
+    return screenClass() == ScreenClass::QvgaLandscape || screenClass() == ScreenClass::VgaLandscape;
 }
 
 // ---- Lists ----
@@ -274,11 +290,13 @@ void CMatrixCalculatorView::calculateInput() {
     if (!ok) return; // the message box has told the user; the grids stay as they were
     setResultText(std::wstring());
     writeMatrix(grid(RESULT), result);
+    fitColumns(grid(RESULT));
     setTarget(RESULT);
 }
 
 void CMatrixCalculatorView::matrixHook() {
     writeMatrix(grid(MATRIX_1), readMatrix(grid(RESULT)));
+    fitColumns(grid(MATRIX_1));
     setTarget(MATRIX_1);
 }
 
@@ -333,6 +351,20 @@ void CMatrixCalculatorView::transposeOperand() {
             g->setItemText(r, c, g->getItemText(c, r));
             g->setItemText(c, r, upper);
         }
+    fitColumns(*g);
+}
+
+void CMatrixCalculatorView::fitColumns(CGridCtrl& g) {
+    // Wide enough for the longest text of the column, up to half the view.
+    const QFontMetrics metrics(g.font());
+    const int limit = std::max(m_cell_width, width() / 2);
+    for (int c = 1; c < GRID_SIZE; ++c) {
+        int widest = 0;
+        for (int r = 1; r < GRID_SIZE; ++r)
+            widest =
+                std::max(widest, metrics.horizontalAdvance(QString::fromStdWString(g.getItemText(r, c))));
+        g.setColumnWidth(c, std::clamp(widest + 12, m_cell_width, limit));
+    }
 }
 
 void CMatrixCalculatorView::showCut() {

@@ -44,6 +44,7 @@ public:
 
 private:
     void buildControls();
+    bool wideScreen() const;
     void fillOperations();
     void fillChoiceTexts();
     void applyNumberType();
@@ -53,6 +54,7 @@ private:
     CGridCtrl* operandGrid() const;
     void clearOperand();
     void transposeOperand();
+    void fitColumns(CGridCtrl& grid);
 
     std::array<CGridCtrl*, 3> m_grids{};
     QStackedWidget* m_stack = nullptr;
@@ -60,4 +62,5 @@ private:
     QComboBox* m_type = nullptr;
     QComboBox* m_form = nullptr;
     QComboBox* m_operation = nullptr;
+    int m_cell_width = 0; // of an empty column
 };
