@@ -173,8 +173,7 @@ void CGridCtrl::sendBackspace() {
 }
 
 void CGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    // Enter closes the edit by a queued call, after the table may have acted
-    // on the same key already; then there is nothing left to move.
+    // A queued close of an edit that is gone already moves nothing.
     if (!isEditing()) hint = QAbstractItemDelegate::NoHint;
     switch (hint) {
     case QAbstractItemDelegate::EditNextItem: // Tab
@@ -230,6 +229,11 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // From the focused edit the key only passes by: the delegate closes
+        // the edit with its own queued call, which moves on.
+        if (QWidget* editor = isEditing() ? indexWidget(currentIndex()) : nullptr;
+            editor && editor->hasFocus())
+            return;
         endEditing();
         moveDown();
         return;
