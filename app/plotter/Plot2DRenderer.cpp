@@ -202,7 +202,7 @@ void Plot2DRenderer::implicitCurve(Pass& pass, const std::wstring& text, const Q
         double before = 0.0;
         for (int kr = 1;; ++kr) {
             const int row = bottom - (kr - 1) * q;
-            if (row <= 0) break;
+            if (row <= 0 || pass.context.cancelled()) break;
             const double v = value(x, r.ymin + kr * q * frame.ystep());
             if (!std::isfinite(v)) continue;
             if (known && crossed(before, v)) mark(column, row);
@@ -221,7 +221,7 @@ void Plot2DRenderer::implicitCurve(Pass& pass, const std::wstring& text, const Q
         double before = 0.0;
         for (int k = 1;; ++k) {
             const int column = 1 + (k - 1) * q;
-            if (column >= w) break;
+            if (column >= w || pass.context.cancelled()) break;
             const double v = value(r.xmin + k * q * frame.xstep(), y);
             if (!std::isfinite(v)) continue;
             if (known && crossed(before, v)) mark(column, row);
