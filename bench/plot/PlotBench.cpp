@@ -11,10 +11,10 @@
 
 #include "COrvantaDoc.h"
 #include "PlotPass.h"
+#include "SettingsStore.h"
 #include <QPainter>
 #include <atomic>
 #include <thread>
-#include "SettingsStore.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 
 #include "AppTest.h"
@@ -50,11 +50,11 @@ protected:
         QTest::mouseClick(m_view->findChild<KeyButton*>(QString::number(CPlotterInputView::PLOT_KEY)),
                           Qt::LeftButton);
     }
-    static void waitComplete(PlotWindow& w) {
-        QTRY_VERIFY_WITH_TIMEOUT(w.complete(), 20000);
-    }
+    static void waitComplete(PlotWindow& w) { QTRY_VERIFY_WITH_TIMEOUT(w.complete(), 20000); }
     COrvantaDoc& doc() { return *m_app->document(); }
-    void tap(int id) { QTest::mouseClick(m_view->findChild<KeyButton*>(QString::number(id)), Qt::LeftButton); }
+    void tap(int id) {
+        QTest::mouseClick(m_view->findChild<KeyButton*>(QString::number(id)), Qt::LeftButton);
+    }
     std::wstring caption(int id) { return m_view->findChild<KeyButton*>(QString::number(id))->caption(); }
 
     std::unique_ptr<OrvantaApp> m_app;
@@ -86,8 +86,8 @@ TEST_F(PlotWindowTest, RefusedSetsOpenNoWindow) {
     plot(L"");
     plot(L"f(x)=");
     EXPECT_EQ(m_opened, 0);
-    EXPECT_EQ(takeMessages(), (std::vector<std::wstring>{engineText(M::NO_FUNCTION),
-                                                         engineText(M::NO_FUNCTION_SPECIFIED)}));
+    EXPECT_EQ(takeMessages(),
+              (std::vector<std::wstring>{engineText(M::NO_FUNCTION), engineText(M::NO_FUNCTION_SPECIFIED)}));
 }
 
 TEST_F(PlotWindowTest, CancelStopsASlowPassAndSaveWaitsForACompletePicture) {
