@@ -49,7 +49,9 @@ protected:
         arguments.prepend(QStringLiteral("orvanta"));
         return PlotExport::run(arguments, store());
     }
-    QString file(const char* name) const { return QString::fromStdString((configFolder().parent_path() / name).string()); }
+    QString file(const char* name) const {
+        return QString::fromStdString((configFolder().parent_path() / name).string());
+    }
 
     std::unique_ptr<COrvantaDoc> m_doc;
     PlotTRange m_t;
@@ -57,12 +59,12 @@ protected:
 
 TEST_F(PlotRenderTest, AxesGridAndLabelsOnTheDefaultRegion) {
     const QImage image = render({L"f(x)=100", {}});
-    EXPECT_TRUE(is(image, 10, 320, Qt::black));  // x axis on row 320
-    EXPECT_TRUE(is(image, 240, 30, Qt::black));  // y axis in column 240
+    EXPECT_TRUE(is(image, 10, 320, Qt::black)); // x axis on row 320
+    EXPECT_TRUE(is(image, 240, 30, Qt::black)); // y axis in column 240
     EXPECT_TRUE(is(image, 400, 100, BACKGROUND));
     EXPECT_GT(countInColumn(image, 288, GREY), 100); // grid at x = 1
-    EXPECT_LT(countInColumn(image, 290, GREY), 20); // only the horizontal grid lines cross it
-    int labelInk = 0; // "1" below the axis at column 288
+    EXPECT_LT(countInColumn(image, 290, GREY), 20);  // only the horizontal grid lines cross it
+    int labelInk = 0;                                // "1" below the axis at column 288
     for (int x = 278; x < 298; ++x)
         for (int y = 323; y < 345; ++y)
             labelInk += is(image, x, y, Qt::black);
@@ -156,14 +158,14 @@ TEST_F(PlotRenderTest, BitmapHeaderAndSize) {
     const QByteArray bmp = PlotPicture::encodeBmp(picture, QSize(240, 320));
     ASSERT_EQ(bmp.size(), 230454);
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
-    EXPECT_EQ(static_cast<unsigned char>(bmp[10]), 54);  // pixel offset
-    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);  // bits per pixel
+    EXPECT_EQ(static_cast<unsigned char>(bmp[10]), 54); // pixel offset
+    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24); // bits per pixel
     EXPECT_EQ(QImage::fromData(bmp, "BMP").size(), QSize(240, 320));
 }
 
 TEST_F(PlotRenderTest, ExportExitCodes) {
     const QString png = file("plot.png");
-    EXPECT_EQ(run({png}), PlotExport::EXIT_USAGE);                              // no function
+    EXPECT_EQ(run({png}), PlotExport::EXIT_USAGE); // no function
     EXPECT_EQ(run({file("plot.gif"), QStringLiteral("f(x)=x")}), PlotExport::EXIT_USAGE);
     EXPECT_EQ(run({png, QStringLiteral("--quality"), QStringLiteral("9"), QStringLiteral("f(x)=x")}),
               PlotExport::EXIT_USAGE);
