@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "CliOptions.h"
+#include "CliSession.h"
 #include "CliText.h"
 #include "Complex.h"
-#include "CliSession.h"
+#include "EngineError.h"
 
 namespace {
 const char* const s_version = "orvanta-calc 0.1";
@@ -97,6 +98,13 @@ private:
     bool calculateNormal(std::wstring& input, std::wstring& result) {
         requireParameters(m_options, input);
         bool ok = m_session.adapter().calculateNormal(input, result);
+        // A "[" that starts no placeholder ("1+[", a pasted colour code): the
+        // view leaves its result line alone, here it would be an empty answer
+        // counted as a success.
+        if (ok && result.empty()) {
+            result = OrvantaCalcBase::loadString(OrvantaCalcBase::messageForCode(ErrorCode::INVALID_INPUT));
+            return false;
+        }
         // An infinite or undefined value is shown as its message and counts as a failure.
         return ok && result != OrvantaCalcBase::loadString(40100) && result != OrvantaCalcBase::loadString(40230);
     }
