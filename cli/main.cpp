@@ -148,6 +148,9 @@ int runCalculator(CliSession& session) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Only the C++ streams are used: unsynchronised, standard input is read in
+    // blocks instead of one C library call per character.
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         CliOptions options = parseOptions(args);
