@@ -25,17 +25,22 @@ const char* const s_line_too_long = "orvanta-calc: the line is longer than 1 MiB
 bool readLine(std::istream& in, std::string& line, bool& tooLong) {
     line.clear();
     tooLong = false;
-    std::streambuf* buffer = in.rdbuf();
-    bool any = false;
-    for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
-        any = true;
-        if (c == '\n') return true;
-        if (line.size() < MAX_LINE_BYTES)
-            line.push_back(static_cast<char>(c));
+    char chunk[1 << 16];
+    for (bool any = false;;) {
+        in.getline(chunk, sizeof chunk);
+        const auto count = static_cast<std::size_t>(in.gcount());
+        any = any || count > 0;
+        // Full chunk: failbit without the line break; at the end: eofbit;
+        // else the line break was taken and counted.
+        const bool full = in.fail() && !in.eof();
+        const std::size_t stored = full || in.eof() ? count : count - 1;
+        if (line.size() + stored <= MAX_LINE_BYTES)
+            line.append(chunk, stored);
         else
             tooLong = true;
+        if (!full) return any;
+        in.clear();
     }
-    return any;
 }
 
 const wchar_t* resultBasePrefix(CalculatorModes::COMPUTERRESULT base) {
