@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "CliOptions.h"
+#include "CliSession.h"
 #include "CliText.h"
 #include "Complex.h"
-#include "CliSession.h"
+#include "EngineError.h"
 
 namespace {
 const char* const s_version = "orvanta-calc 0.1";
@@ -24,17 +25,22 @@ const char* const s_line_too_long = "orvanta-calc: the line is longer than 1 MiB
 bool readLine(std::istream& in, std::string& line, bool& tooLong) {
     line.clear();
     tooLong = false;
-    std::streambuf* buffer = in.rdbuf();
-    bool any = false;
-    for (int c; (c = buffer->sbumpc()) != std::char_traits<char>::eof();) {
-        any = true;
-        if (c == '\n') return true;
-        if (line.size() < MAX_LINE_BYTES)
-            line.push_back(static_cast<char>(c));
+    char chunk[1 << 16];
+    for (bool any = false;;) {
+        in.getline(chunk, sizeof chunk);
+        const auto count = static_cast<std::size_t>(in.gcount());
+        any = any || count > 0;
+        // Full chunk: failbit without the line break; at the end: eofbit;
+        // else the line break was taken and counted.
+        const bool full = in.fail() && !in.eof();
+        const std::size_t stored = full || in.eof() ? count : count - 1;
+        if (line.size() + stored <= MAX_LINE_BYTES)
+            line.append(chunk, stored);
         else
             tooLong = true;
+        if (!full) return any;
+        in.clear();
     }
-    return any;
 }
 
 const wchar_t* resultBasePrefix(CalculatorModes::COMPUTERRESULT base) {
@@ -96,7 +102,15 @@ public:
 private:
     bool calculateNormal(std::wstring& input, std::wstring& result) {
         requireParameters(m_options, input);
-        return m_session.adapter().calculateNormal(input, result);
+        const bool ok = m_session.adapter().calculateNormal(input, result);
+        // A "[" that starts no placeholder ("1+[", a pasted colour code): the
+        // view leaves its result line alone, here it would be an empty answer
+        // counted as a success.
+        if (ok && result.empty()) {
+            result = OrvantaCalcBase::loadString(OrvantaCalcBase::messageForCode(ErrorCode::INVALID_INPUT));
+            return false;
+        }
+        return ok;
     }
 
     CliSession& m_session;
@@ -138,6 +152,9 @@ int runCalculator(CliSession& session) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Only the C++ streams are used: unsynchronised, standard input is read in
+    // blocks instead of one C library call per character.
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         CliOptions options = parseOptions(args);

@@ -1,9 +1,7 @@
 #include "EngineAdapter.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <iterator>
 
 #include "MessageIds.h"
 
@@ -98,12 +96,7 @@ std::wstring EngineAdapter::substituteParameters(std::wstring& input) {
 
 bool EngineAdapter::calculateNormal(std::wstring& input, std::wstring& result) {
     prepare(true);
-    // A "[" that starts no placeholder ("1+[", a pasted colour code) is
-    // refused by the engine like any other stray character.
-    const auto isPlaceholder = [&input](const wchar_t* placeholder) {
-        return input.find(placeholder) != std::wstring::npos;
-    };
-    if (std::none_of(std::begin(s_placeholders), std::end(s_placeholders), isPlaceholder)) {
+    if (input.find(L'[') == std::wstring::npos) {
         double value = 0.0;
         bool ok = m_engine.calculateNormal(input, value);
         result = ok ? formatResult(value) : OrvantaCalcBase::getLastError();
