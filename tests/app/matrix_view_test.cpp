@@ -179,6 +179,14 @@ TEST_F(MatrixViewTest, KeypadEditsTheFocusCellAndBackspaceReachesIt) {
     EXPECT_EQ(grid(MATRIX_GRID_RESULT).getItemText(1, 1), L"");
 }
 
+TEST_F(MatrixViewTest, APasteCutToTheGridIsSaidInTheResultLine) {
+    CGridCtrl& g = grid(MATRIX_GRID_1);
+    g.setFocusCell(10, 1);
+    EXPECT_FALSE(g.pasteBlock(QStringLiteral("1\n2")));
+    EXPECT_EQ(g.getItemText(10, 1), L"1");
+    EXPECT_EQ(m_view->resultText(), TXT_CELL_CUT.in(0));
+}
+
 TEST_F(MatrixViewTest, ContentSurvivesHidingAndALanguageSwitch) {
     fill(MATRIX_GRID_2, {{L"7"}});
     m_view->setTarget(CMatrixCalculatorView::MATRIX_2);
