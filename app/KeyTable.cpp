@@ -180,6 +180,11 @@ constexpr Caption s_captions[] = {
     {1343, {L"Im"}, {}},
     {1357, {L"conj"}, {L"konj"}},
     {1041, {L"pol"}, {}},
+    {1256, {L"load"}, {L"laden"}},
+    {1257, {L"save"}, {L"speich."}},
+    {1540, {L"Plot"}, {}},
+    {1541, {L"Esc"}, {L"Abbr."}},
+    {1542, {L"Names"}, {L"Namen"}},
 };
 
 // The variant of a 1-, 2- or 4-text entry under Inv and Hyp.
