@@ -134,6 +134,9 @@ void CSolverCalculatorView::setParameters(const std::vector<Parameter>& paramete
         m_grid->setItemText(0, column, parameters[i].name);
         m_grid->setItemText(1, column, parameters[i].value);
     }
+    // A column without a name shows no name (not its number).
+    for (int column = static_cast<int>(parameters.size()) + 1; column < m_grid->getColumnCount(); ++column)
+        m_grid->setItemText(0, column, std::wstring());
 }
 
 void CSolverCalculatorView::fillNames() {

@@ -109,12 +109,15 @@ void solveAndStore(CMainFrame& frame) {
     view.grid()->setItemText(1, 2, L"4");
     settle();
     save(frame, "solver-1-parameters");
+    // The wide search misses the zeros of a parabola between its coarse
+    // samples; the solver then asks for a range.
+    range("solver-2-range-dialog", "-10", "10");
     view.onKey(CSolverCalculatorView::WIDE_EQUALS_KEY);
     waitWhileBusy(view);
     settle();
     say("solved", view.resultText());
-    save(frame, "solver-2-solved");
-    nextDialog("solver-3-store-dialog", [](CLodrinDialog& d) {
+    save(frame, "solver-3-solved");
+    nextDialog("solver-4-store-dialog", [](CLodrinDialog& d) {
         field<QComboBox>(d, LodrinId::EQ_LIST)->setCurrentIndex(0);
         field(d, LodrinId::EQ_NAME)->setText(QStringLiteral("Pythagoras"));
     });
@@ -124,14 +127,14 @@ void solveAndStore(CMainFrame& frame) {
 void reload(CMainFrame& frame) {
     CSolverCalculatorView& view = solverView(frame);
     settle();
-    save(frame, "solver-4-after-restart");
-    nextDialog("solver-5-load-dialog",
+    save(frame, "solver-5-after-restart");
+    nextDialog("solver-6-load-dialog",
                [](CLodrinDialog& d) { field<QComboBox>(d, LodrinId::EQ_LIST)->setCurrentIndex(0); });
     view.onKey(1256);
     settle();
     say("reloaded", view.inputText());
     say("name", view.equationName());
-    save(frame, "solver-6-reloaded");
+    save(frame, "solver-7-reloaded");
 }
 
 void functionCalculator(CMainFrame& frame) {
@@ -194,6 +197,7 @@ void functionCalculator(CMainFrame& frame) {
 } // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // the values reach a log even if the run is cut short
     QApplication application(argc, argv);
     if (const int status = prepareOutput(QStringLiteral("screenshots/analysis"), g_folder)) return status;
     LodrinStarter::setModalRunner([](CLodrinDialog& dialog) {
