@@ -67,7 +67,8 @@ CFunctionCalculatorView::CFunctionCalculatorView(COrvantaDoc& document, QWidget*
     : CAnalysisView(document, ModeTable::FUNCTION_CALCULATOR, parent) {
     m_operations = new QComboBox(keypadArea());
     m_operations->setObjectName(QStringLiteral("operations"));
-    m_operations->setFont(resultFont());
+    // The short landscape screen keeps its room for the keypad.
+    if (!landscapeLayout()) m_operations->setFont(resultFont());
     static_cast<QVBoxLayout*>(keypadArea()->layout())->addWidget(m_operations);
     installKeypadFor(s_keys, COLUMNS, ROWS);
     languageChanged();

@@ -1,5 +1,6 @@
 #include "CSolverCalculatorView.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -67,9 +68,18 @@ CSolverCalculatorView::CSolverCalculatorView(COrvantaDoc& document, QWidget* par
     m_grid->setFont(resultFont());
     m_grid->setRowCount(2);
     setParameters({});
-    // The header row and the value row, and room for a scroll bar.
-    m_grid->setFixedHeight(m_grid->horizontalHeader()->sizeHint().height() + m_grid->rowHeight(0) +
-                           m_grid->horizontalScrollBar()->sizeHint().height() + 2 * m_grid->frameWidth());
+    // The header row and the value row, and room for a scroll bar; the short
+    // landscape screen keeps its room for the keypad with tight rows and no
+    // scroll bar (the arrow keys still scroll).
+    const int row = QFontMetrics(resultFont()).height() + (landscapeLayout() ? 2 : 10);
+    m_grid->setRowHeight(0, row);
+    m_grid->setRowHeight(1, row);
+    int scrollBar = m_grid->horizontalScrollBar()->sizeHint().height();
+    if (landscapeLayout()) {
+        m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scrollBar = 0;
+    }
+    m_grid->setFixedHeight(2 * row + scrollBar + 2 * m_grid->frameWidth());
     // Names sit in the header row: a double click renames a column.
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int section) { renameColumn(section + 1); });

@@ -106,9 +106,9 @@ void CValueTableDialog::buildLayout() {
     // The small landscape screen is short: the table goes beside the fields.
     if (Screen::screenClass() == ScreenClass::QvgaLandscape) {
         auto* layout = new QHBoxLayout(this);
-        layout->addWidget(m_grid, 1);
+        layout->addWidget(m_grid, 3);
         controls->addStretch(1);
-        layout->addLayout(controls, 1);
+        layout->addLayout(controls, 2);
     } else {
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(controls);
