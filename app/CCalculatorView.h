@@ -127,6 +127,12 @@ public:
     virtual bool keyText(int id, std::wstring& text) const;
     virtual void afterHistory() {}
     virtual void regression() {}
+    // A key of the mode's own, or any key while the view is busy; true when
+    // the view has taken it. Runs before every other key action.
+    virtual bool viewKey(int) { return false; }
+    // Stops long work the view runs on a worker (the frame calls it before a
+    // mode switch); nothing by default.
+    virtual void cancelWork() {}
     virtual void cycleUserBank();
     virtual void cycleStatisticsBank();
     virtual void cycleProgrammerBank();

@@ -125,7 +125,7 @@ void CCalculatorView::focusInput() {
 // ---- Key handler ----
 
 void CCalculatorView::onKey(int id) {
-    if (id < FIRST_KEY || id > LAST_KEY) return;
+    if (id < FIRST_KEY || id > LAST_KEY || viewKey(id)) return;
     m_undo_text = inputText();
     if (stateKey(id) || editKey(id) || functionTypeKey(id)) return;
     if (KeyTable::isUserKey(id)) {

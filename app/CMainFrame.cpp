@@ -264,6 +264,8 @@ CMainFrame::HandOver CMainFrame::handOver(int from, int to, const CCalculatorVie
 bool CMainFrame::switchMode(int mode) {
     if (mode == m_current_mode || !ModeTable::find(mode)) return false;
     CCalculatorView* previous = activeView();
+    // Only the visible view may have the engine working for it.
+    if (previous) previous->cancelWork();
     const HandOver carried = previous ? handOver(m_current_mode, mode, *previous) : HandOver{};
     // The pane's id goes to the new view; the old one takes back its own.
     if (previous) previous->setObjectName(QString::number(m_current_mode));

@@ -1,6 +1,7 @@
 #include "COrvantaDoc.h"
 
 #include <QApplication>
+#include <QThread>
 #include <algorithm>
 
 #include "Complex.h"
@@ -22,10 +23,18 @@ MessageIcon toPlatformIcon(OrvantaCalcBase::MessageIcon icon) {
     return MessageIcon::None;
 }
 
-// The few messages the engine shows itself appear over the active window.
+// The few messages the engine shows itself appear over the active window. A
+// worker's message is handed to the user-interface thread, which owns every
+// window; the worker does not wait for it.
 void showEngineMessage(const std::wstring& text, OrvantaCalcBase::MessageIcon icon) {
-    Platform::messageBox().show(QApplication::activeWindow(), text, L"Orvanta", toPlatformIcon(icon),
-                                MessageButtons::Ok);
+    auto show = [text, icon] {
+        Platform::messageBox().show(QApplication::activeWindow(), text, L"Orvanta", toPlatformIcon(icon),
+                                    MessageButtons::Ok);
+    };
+    if (QThread::currentThread() == qApp->thread())
+        show();
+    else
+        QMetaObject::invokeMethod(qApp, show, Qt::QueuedConnection);
 }
 } // namespace
 

@@ -157,6 +157,9 @@ public:
     std::wstring getIntegralGroup(int number);
     Integral getIntegral(int index);
 
+    // The settings the adapter hands to the engine, for a worker's own adapter.
+    CalculatorSettings calculatorSettings() const;
+
     // Who answers the placeholders [w], [x], [y], [z] of a normal calculation;
     // by default the parameter dialog.
     void setParameterSource(EngineAdapter::ParameterSource source);

@@ -8,14 +8,19 @@
 #include "ParameterPrompt.h"
 #include "Platform.h"
 
-EngineAdapter& COrvantaDoc::adapter() {
-    CalculatorSettings& s = m_adapter->settings();
+CalculatorSettings COrvantaDoc::calculatorSettings() const {
+    CalculatorSettings s;
     s.angle = m_mode;
     s.computerMode = m_computerMode;
     s.complexResult = m_complexResult;
     s.computerResult = m_computerResult;
     s.numberMode = m_numMode;
     s.precision = m_precision;
+    return s;
+}
+
+EngineAdapter& COrvantaDoc::adapter() {
+    m_adapter->settings() = calculatorSettings();
     return *m_adapter;
 }
 

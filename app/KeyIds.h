@@ -141,6 +141,12 @@ inline constexpr int HISTORY_ADD = 1056;
 inline constexpr int SELECT = 1508;
 inline constexpr int LOAD = 1256;
 inline constexpr int STORE = 1257;
+// Keys of the function calculator and the equation solver. The matrix and
+// converter keypads use the same numbers for keys of their own (Clear, Trans,
+// swap) with captions of their own.
+inline constexpr int PLOT_FUNCTION = 1540;
+inline constexpr int CANCEL_WORK = 1541;
+inline constexpr int PARAMETER_NAMES = 1542;
 inline constexpr int REGRESSION = 1334;
 inline constexpr int STATISTICS_OPTIONS = 1493;
 inline constexpr int MATRIX_HOOK = 1344;

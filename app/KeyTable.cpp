@@ -185,6 +185,11 @@ constexpr Caption s_captions[] = {
     {K::IM, {L"Im"}, {}},
     {K::CONJ, {L"conj"}, {L"konj"}},
     {K::POL, {L"pol"}, {}},
+    {K::LOAD, {L"load"}, {L"laden"}},
+    {K::STORE, {L"save"}, {L"speich."}},
+    {K::PLOT_FUNCTION, {L"Plot"}, {}},
+    {K::CANCEL_WORK, {L"Esc"}, {L"Abbr."}},
+    {K::PARAMETER_NAMES, {L"Names"}, {L"Namen"}},
 };
 
 // The variant of a 1-, 2- or 4-text entry under Inv and Hyp.

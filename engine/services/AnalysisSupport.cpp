@@ -11,6 +11,18 @@
 #include "OrvantaCalcBase.h"
 #include "PolynomTerm.h"
 
+namespace AnalysisCancel {
+namespace {
+thread_local const std::atomic<bool>* t_flag = nullptr;
+}
+void setFlag(const std::atomic<bool>* flag) {
+    t_flag = flag;
+}
+bool requested() {
+    return t_flag && t_flag->load(std::memory_order_relaxed);
+}
+} // namespace AnalysisCancel
+
 namespace analysis {
 
 bool walkIsBounded(double from, double to, double h, std::size_t maxSamples) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "AnalysisCancel.h"
 #include "IExpressionHolder.h"
 #include "MessageIds.h"
 
@@ -38,12 +39,13 @@ bool walkRefused(double from, double to, double step, std::size_t maxSamples);
 
 // Visits x = from, from + h, ... while x <= to (inclusive) or x < to, the
 // position accumulated by repeated addition, and at most `limit` positions so
-// that a walk always ends. visit(x) returns false to stop early.
+// that a walk always ends. visit(x) returns false to stop early; a cancelled
+// thread stops before the next position.
 template <class Visit>
 void walk(double from, double to, double h, bool inclusive, std::size_t limit, Visit&& visit) {
     std::size_t count = 0;
     for (double x = from; (inclusive ? x <= to : x < to) && count < limit; x += h, ++count) {
-        if (!visit(x)) return;
+        if (AnalysisCancel::requested() || !visit(x)) return;
     }
 }
 

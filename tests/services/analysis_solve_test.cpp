@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "AnalysisCancel.h"
 #include "AnalysisFixture.h"
 #include "MessageIds.h"
 
@@ -99,3 +102,29 @@ TEST_F(AnalysisTest, SolveRefusesWhatItCannotWalkAtOnce) {
     }
 }
 } // namespace
+
+// A worker's cancel flag stops its walk at the next sample and touches no
+// other thread's work.
+TEST_F(AnalysisTest, ACancelledWalkStopsAtOnceAndOnlyOnItsThread) {
+    std::atomic<bool> cancel{false};
+    std::wstring result;
+    std::vector<double> zeros;
+    std::chrono::steady_clock::time_point cancelledAt;
+    std::thread worker([&] {
+        AnalysisCancel::setFlag(&cancel);
+        IExpression::s_withex = true;
+        std::wstring f = L"sin(x)";
+        engine.calculateFunctionSolve(f, result, zeros, -1e6, 1e6, 2.0);
+        AnalysisCancel::setFlag(nullptr);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    cancelledAt = std::chrono::steady_clock::now();
+    cancel = true;
+    worker.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelledAt, std::chrono::milliseconds(100));
+
+    // This thread has no flag set: its search runs to the end.
+    std::wstring f = L"x^2-4";
+    ASSERT_TRUE(engine.calculateFunctionSolve(f, result, zeros, -10, 10, 0));
+    EXPECT_EQ(result, L"f(x)=0 at -2; 2");
+}
