@@ -146,8 +146,11 @@ std::optional<FractalSpec> FractalSpec::fromText(const std::wstring& text) {
 }
 
 ColorRef FractalSpec::colourOf(int count) const {
-    const double step = (static_cast<double>(c1) - static_cast<double>(c0)) / std::max(1, iterations);
-    return static_cast<ColorRef>(static_cast<long long>(c0) + static_cast<long long>(count * step)) & 0xFFFFFF;
+    // count * (c1 - c0) / iterations in whole numbers: the same truncation as
+    // count times the step, without the step's rounding, so that a point that
+    // never escapes gets exactly c1.
+    const long long span = static_cast<long long>(c1) - static_cast<long long>(c0);
+    return static_cast<ColorRef>(static_cast<long long>(c0) + count * span / std::max(1, iterations)) & 0xFFFFFF;
 }
 
 int FractalBands::threadCount(int threads) {

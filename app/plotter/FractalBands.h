@@ -24,8 +24,9 @@ struct FractalSpec {
 
     // Splits "z(n+1)=E" or "z(n+1)=E;z(0)=S"; nothing for another text.
     static std::optional<FractalSpec> fromText(const std::wstring& text);
-    // The colour of an escape count: c0 plus the count times the whole-number
-    // colour step (c1 - c0) / iterations, as 24-bit colour numbers.
+    // The colour of an escape count: c0 plus the count times the colour step
+    // (c1 - c0) / iterations, taken on the 24-bit colour numbers as whole
+    // numbers (not per channel) and truncated.
     ColorRef colourOf(int count) const;
 };
 

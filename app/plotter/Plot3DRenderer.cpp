@@ -207,7 +207,7 @@ void Plot3DRenderer::paint(QPainter& painter, const QSize& client, const PlotJob
         pass.scale = std::min(usableWidth / du, extent / dv);
         pass.hoff = static_cast<int>((usableWidth - du * pass.scale) / 2);
         pass.voff = static_cast<int>((pass.usableHeight - dv * pass.scale) / 2);
-        const auto boxes = labelBoxes(pass, h);
+        const auto boxes = labelBoxes(pass, QFontMetricsF(font, painter.device()));
         const bool fits = std::all_of(boxes.begin(), boxes.end(), [&](const auto& l) {
             return l.second.top() >= h && l.second.bottom() <= client.height() - 10;
         });
@@ -239,8 +239,10 @@ void Plot3DRenderer::drawSurface(Pass& pass) {
                                         pass.screen[at(i + 1, j + 1)], pass.screen[at(i + 1, j)]};
             if (std::any_of(std::begin(corners), std::end(corners), [](const QPointF& c) { return std::isnan(c.x()); }))
                 continue;
-            // The first corner counts twice in the cell's mean height.
-            const double mean = (2 * z[at(i, j)] + z[at(i, j + 1)] + z[at(i + 1, j)]) / 4;
+            // The first corner counts twice in the cell's mean height; a
+            // corner without a valid height leaves the cell unshaded.
+            auto height = [&](std::size_t k) { return validHeight(z[k]) ? z[k] : NaN; };
+            const double mean = (2 * height(at(i, j)) + height(at(i, j + 1)) + height(at(i + 1, j))) / 4;
             painter.setBrush(shaded(pass.fore, mean, pass.zmin, pass.zmax));
             painter.drawPolygon(corners, 4);
         }
@@ -270,7 +272,8 @@ void Plot3DRenderer::drawCurve(Pass& pass) {
     }
 }
 
-std::vector<std::pair<QString, QRectF>> Plot3DRenderer::labelBoxes(const Pass& pass, int h) {
+std::vector<std::pair<QString, QRectF>> Plot3DRenderer::labelBoxes(const Pass& pass, const QFontMetricsF& metrics) {
+    const double h = metrics.height();
     // The range ends at box corners: x and z below the bottom face, y above the top face.
     const PlotRegion& r = pass.job.region;
     struct Label {
@@ -285,7 +288,12 @@ std::vector<std::pair<QString, QRectF>> Plot3DRenderer::labelBoxes(const Pass& p
     std::vector<std::pair<QString, QRectF>> boxes;
     for (const Label& l : labels) {
         const QPointF c = pass.corner(l.x, l.y, l.z);
-        boxes.emplace_back(rangeText(l.value), QRectF(c.x() + 3, l.above ? c.y() - h - 1 : c.y() + 1, 60, h));
+        const QString text = rangeText(l.value);
+        const double width = metrics.horizontalAdvance(text) + 2;
+        // Right of its corner, or left of it where the picture ends.
+        double x = c.x() + 3;
+        if (x + width > pass.client.width()) x = std::max(0.0, c.x() - 3 - width);
+        boxes.emplace_back(text, QRectF(x, l.above ? c.y() - h - 1 : c.y() + 1, width, h));
     }
     return boxes;
 }
@@ -304,10 +312,10 @@ void Plot3DRenderer::drawBox(Pass& pass) {
             painter.drawLine(pass.corner(xs[a & 1], ys[(a >> 1) & 1], zs[a >> 2]),
                              pass.corner(xs[b & 1], ys[(b >> 1) & 1], zs[b >> 2]));
         }
-    const int h = QFontMetrics(painter.font(), painter.device()).height();
-    for (const auto& [text, box] : labelBoxes(pass, h))
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (const auto& [text, box] : labelBoxes(pass, metrics))
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     painter.setPen(pass.fore);
-    painter.drawText(QRect(0, 0, pass.client.width(), h), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+    painter.drawText(QRectF(0, 0, pass.client.width(), metrics.height()), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                      QString::fromStdWString(pass.job.functions.current));
 }

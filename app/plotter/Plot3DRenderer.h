@@ -1,4 +1,5 @@
 #pragma once
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QString>
 #include <optional>
@@ -47,5 +48,5 @@ private:
     void drawCurve(Pass& pass);
     void drawBox(Pass& pass);
     // The six range labels and where they stand.
-    static std::vector<std::pair<QString, QRectF>> labelBoxes(const Pass& pass, int h);
+    static std::vector<std::pair<QString, QRectF>> labelBoxes(const Pass& pass, const QFontMetricsF& metrics);
 };

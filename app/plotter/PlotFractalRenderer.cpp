@@ -1,5 +1,6 @@
 #include "PlotFractalRenderer.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 #include "OrvantaCalcBase.h"
@@ -27,12 +28,17 @@ void PlotFractalRenderer::paint(QPainter& painter, const QSize& client, const Pl
     QImage picture(client, QImage::Format_RGB32);
     if (picture.isNull()) throw std::bad_alloc();
     picture.fill(Qt::white);
-    const FractalBands::Result result = FractalBands::render(
-        picture, *spec, job.threads, [&] { return context.cancelled(); },
-        [&](const QImage& grown) {
+    // On a picture the rows are shown as they finish; a vector document
+    // gets the finished picture only, once.
+    const bool growing = painter.device() && painter.device()->devType() == QInternal::Image;
+    std::function<void(const QImage&)> show;
+    if (growing)
+        show = [&](const QImage& grown) {
             painter.drawImage(0, 0, grown);
             context.checkpoint();
-        });
+        };
+    const FractalBands::Result result =
+        FractalBands::render(picture, *spec, job.threads, [&] { return context.cancelled(); }, show);
     const QString text = QString::fromStdWString(job.functions.current);
     if (result == FractalBands::Result::InvalidFunction) {
         painter.setPen(Qt::black);
