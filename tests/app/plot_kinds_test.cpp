@@ -63,8 +63,9 @@ TEST_F(PlotKindsTest, SurfaceGridAutomaticAndFixedZRange) {
     int kept = 0;
     for (double z : p.z)
         kept += !std::isnan(z);
-    EXPECT_EQ(kept, 1);                 // only the origin lies within -1..1 on this grid
+    EXPECT_EQ(kept, 29); // the grid points (steps of 1/3) within the unit circle
     EXPECT_EQ(p.z[15 * 31 + 15], 0.0); // the origin keeps its height
+    EXPECT_TRUE(std::isnan(p.z[0]));   // the corner (50) loses it
 }
 
 TEST_F(PlotKindsTest, RotationBoundsAndPaintersOrder) {
