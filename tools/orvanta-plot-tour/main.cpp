@@ -131,7 +131,7 @@ void surfaceTour(PlotWindow& w) {
     QTest::keyClick(&w, Qt::Key_Down);
     waitComplete(w);
     photograph(w, "14-surface-arrow-down-twice");
-    drag(w.canvas(), QPoint(300, 300), QPoint(180, 300)); // six steps to the left: angle A -60
+    drag(w.canvas(), QPoint(300, 300), QPoint(180, 300)); // leftwards turns as Move left does, up to A = 90
     photograph(w, "15-surface-dragged");
     std::printf("angles after the tour: A %d, B %d\n", w.angleA(), w.angleB());
     w.accept();
