@@ -25,3 +25,9 @@ if command -v clang++ >/dev/null; then
 fi
 
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+# The engine on four threads at once, under ThreadSanitizer: only the engine
+# and that suite are built.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=thread "${launcher[@]}"
+cmake --build build-tsan -j "$(nproc)" --target test_threads
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/test_threads --gtest_brief=1

@@ -6,12 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 #include "COrvantaDoc.h"
 #include "ColorRef.h"
 #include "ModeTable.h"
 #include "ScreenFonts.h"
+#include "TextFit.h"
 
 namespace {
 QString toQt(const std::wstring& text) {
@@ -23,6 +27,34 @@ QString toQt(const std::wstring& text) {
 std::wstring fromQt(QString text) {
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return text.toStdWString();
+}
+
+// The smallest font a fitted result may get: three fifths of the field's
+// own, and never below what the small screens can still show legibly.
+int readableMinimum(const QFont& font) {
+    constexpr int SMALLEST = 8;
+    return std::max(SMALLEST, font.pixelSize() * 3 / 5);
+}
+
+// The width a line edit has for its text.
+qreal textWidth(const QLineEdit& edit) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.rect();
+    option.lineWidth =
+        edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    constexpr int LINE_EDIT_MARGIN = 2; // the edit's own margin on either side of the text
+    return contents.marginsRemoved(edit.textMargins()).width() - 2 * LINE_EDIT_MARGIN - 1;
+}
+
+// Whether a text fits the visible part of a plain-text edit at a font.
+bool fitsEditor(const QPlainTextEdit& edit, const QFont& font, const QString& text) {
+    const int margin = static_cast<int>(2 * edit.document()->documentMargin());
+    const QRect room(0, 0, edit.viewport()->width() - margin, edit.viewport()->height() - margin);
+    const QRect needed =
+        QFontMetrics(font).boundingRect(room.adjusted(0, 0, 0, 1 << 20), Qt::TextWrapAnywhere, text);
+    return needed.height() <= room.height() && needed.width() <= room.width();
 }
 } // namespace
 
@@ -53,6 +85,7 @@ void CCalculatorView::buildLayout() {
     m_result->setObjectName(QString::number(RESULT_LINE));
     m_result->setFont(m_result_font);
     m_result->setReadOnly(true);
+    // Keys typed while the result line has the focus go to the input line.
     m_result->installEventFilter(this);
 
     m_memory = new QComboBox(this);
@@ -60,6 +93,15 @@ void CCalculatorView::buildLayout() {
     m_memory->setFont(m_result_font);
     m_memory->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_memory->setMinimumContentsLength(4);
+    // Choosing an entry, with the mouse or the keyboard, inserts it.
+    m_memory->installEventFilter(this);
+    connect(m_memory, &QComboBox::activated, this, &CCalculatorView::memoryChosen);
+    // A fitted result font lasts until the input line is edited.
+    connect(m_input, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_input_holds_result) return;
+        m_input->setFont(m_input_font);
+        m_input->setToolTip(QString());
+    });
 
     m_keypad_area = new QWidget(this);
     m_keypad_area->setObjectName(QStringLiteral("keypad"));
@@ -128,7 +170,28 @@ std::wstring CCalculatorView::resultText() const {
 
 void CCalculatorView::setResultText(const std::wstring& text) {
     m_result->setText(QString::fromStdWString(text));
+    m_result->setToolTip(m_result->text());
+    fitResultLine();
+}
+
+void CCalculatorView::fitResultLine() {
+    const QString text = m_result->text();
+    m_result->setFont(
+        TextFit::shrink(m_result_font, text, textWidth(*m_result), readableMinimum(m_result_font)));
+    // Whatever still does not fit is read from its start; the rest is in the tooltip.
     m_result->setCursorPosition(0);
+}
+
+void CCalculatorView::fitInputResult() {
+    const QString text = m_input->toPlainText();
+    QFont font = m_input_font;
+    const int minimum = readableMinimum(m_input_font);
+    while (font.pixelSize() > minimum && !fitsEditor(*m_input, font, text))
+        font.setPixelSize(font.pixelSize() - 1);
+    m_input->setFont(font);
+    m_input->setToolTip(text);
+    // The caret stays at the end for the next key, but the text is shown from its start.
+    m_input->verticalScrollBar()->setValue(0);
 }
 
 std::vector<std::wstring> CCalculatorView::memoryEntries() const {

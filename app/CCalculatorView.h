@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "CalculatorModes.h"
+#include "KeyIds.h"
 #include "Screen.h"
 
 class COrvantaDoc;
 class KeyButton;
 struct KeySpot;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -69,15 +71,15 @@ public:
     bool landscapeLayout() const { return m_screen_class == ScreenClass::QvgaLandscape; }
 
     // ---- Keypad (CCalculatorViewKeys.cpp) ----
-    static constexpr int FIRST_KEY = 1019;
-    static constexpr int LAST_KEY = 1560;
+    static constexpr int FIRST_KEY = KeyId::FIRST_KEY;
+    static constexpr int LAST_KEY = KeyId::LAST_KEY;
     // Key groups handed to refreshKeys; -1 refreshes every key.
     static constexpr int ALL_KEYS = -1;
-    static constexpr int INV_GROUP = 1083;
-    static constexpr int HYP_GROUP = 1090;
-    static constexpr int ANGLE_GROUP = 1089;
-    static constexpr int BASE_GROUP = 1131;
-    static constexpr int BANK_GROUP = 1249;
+    static constexpr int INV_GROUP = KeyId::INV;
+    static constexpr int HYP_GROUP = KeyId::HYP;
+    static constexpr int ANGLE_GROUP = KeyId::ANGLE_CYCLE;
+    static constexpr int BASE_GROUP = KeyId::BASE_CYCLE;
+    static constexpr int BANK_GROUP = KeyId::BANK;
 
     // Every keypad key ends here: the undo text is taken first, then the
     // key acts. Ids outside the keypad range are ignored.
@@ -119,6 +121,10 @@ public:
     virtual void baseChanged() {}
     // The equals action proper: calculate the input line and show the result.
     virtual void calculateInput() {}
+    // The text an inserting key puts into the input line under the current
+    // Inv, Hyp and use-j states; a view changes the keys that mean something
+    // else in its mode. False for a key that inserts nothing.
+    virtual bool keyText(int id, std::wstring& text) const;
     virtual void afterHistory() {}
     virtual void regression() {}
     virtual void cycleUserBank();
@@ -138,6 +144,7 @@ protected:
     // The text of a program message in the current language.
     static std::wstring message(unsigned id);
     void focusInput();
+    void setInputBase(int base);
 
     // Where the mode's keypad goes. Until a mode has its own, it shows the
     // mode's name there, so nothing pretends to work.
@@ -152,7 +159,13 @@ private:
     void userKey(int number);
     void selectStoredText();
     void memoryKey(int id);
-    void setInputBase(int base);
+    void insertMemoryEntry();
+    void memoryChosen(int index);
+    bool forwardToInput(const QKeyEvent& key);
+    // Results and messages are read whole: a text too long for its field
+    // gets a smaller font and, in full, the field's tooltip.
+    void fitResultLine();
+    void fitInputResult();
     void setResultBase(CalculatorModes::COMPUTERRESULT base);
     void setComplexForm(CalculatorModes::COMLEXRESULT form);
     void showHistoryDialog();
@@ -170,6 +183,16 @@ private:
     int m_programmer_bank = 0;
     int m_last_equals_key = 0;
     std::map<int, KeyButton*> m_keys;
+    // Stepping through the memory list by keyboard replaces the entry the
+    // previous step inserted, as long as the input line was not edited since.
+    bool m_memory_by_keyboard = false;
+    struct MemoryStep {
+        int start = -1;
+        int end = -1;
+        std::wstring after;
+    } m_memory_step;
+    // Set while the input line shows a result, whose font may be fitted.
+    bool m_input_holds_result = false;
 
     COrvantaDoc& m_document;
     const int m_mode;

@@ -16,6 +16,7 @@
 #include "COrvantaDoc.h"
 #include "IExpression.h"
 #include "KeyButton.h"
+#include "KeyIds.h"
 #include "KeyTable.h"
 #include "LodrinStarter.h"
 #include "MenuResources.h"
@@ -23,6 +24,7 @@
 
 using namespace CalculatorModes;
 namespace M = MenuResources;
+namespace K = KeyId;
 
 namespace {
 constexpr unsigned MSG_NO_VALUES = 40231;  // "No values are calculated!"
@@ -52,12 +54,12 @@ template <class T> struct ChoiceKey {
     int id;
     T value;
 };
-constexpr ChoiceKey<MODE> s_angle_keys[] = {{1305, DEG}, {1311, RAD}, {1312, GRAD}};
+constexpr ChoiceKey<MODE> s_angle_keys[] = {{K::DEG, DEG}, {K::RAD, RAD}, {K::GRAD, GRAD}};
 constexpr ChoiceKey<COMPMODE> s_input_base_keys[] = {
-    {1195, COMP_HEX}, {1320, COMP_DEC}, {1197, COMP_OCT}, {1319, COMP_BIN}};
+    {K::HEX_INPUT, COMP_HEX}, {K::DEC_INPUT, COMP_DEC}, {K::OCT_INPUT, COMP_OCT}, {K::BIN_INPUT, COMP_BIN}};
 constexpr ChoiceKey<COMPUTERRESULT> s_result_base_keys[] = {
-    {1514, RESULT_BIN}, {1515, RESULT_HEX}, {1516, RESULT_DEC}, {1517, RESULT_OCT}};
-constexpr ChoiceKey<COMLEXRESULT> s_complex_form_keys[] = {{1315, POLAR}, {1316, RECTANGULAR}};
+    {K::TO_BIN, RESULT_BIN}, {K::TO_HEX, RESULT_HEX}, {K::TO_DEC, RESULT_DEC}, {K::TO_OCT, RESULT_OCT}};
+constexpr ChoiceKey<COMLEXRESULT> s_complex_form_keys[] = {{K::POLAR, POLAR}, {K::RECTANGULAR, RECTANGULAR}};
 
 template <class T, std::size_t N> const T* choiceOf(const ChoiceKey<T> (&keys)[N], int id) {
     for (const ChoiceKey<T>& key : keys)
@@ -131,7 +133,11 @@ void CCalculatorView::onKey(int id) {
         return;
     }
     std::wstring text;
-    if (KeyTable::insertText(id, m_document.m_inv, m_document.m_hyp, m_document.m_useJ, text)) insertTemplate(text);
+    if (keyText(id, text)) insertTemplate(text);
+}
+
+bool CCalculatorView::keyText(int id, std::wstring& text) const {
+    return KeyTable::insertText(id, m_document.m_inv, m_document.m_hyp, m_document.m_useJ, text);
 }
 
 bool CCalculatorView::stateKey(int id) {
@@ -155,37 +161,37 @@ bool CCalculatorView::stateKey(int id) {
         return true;
     }
     switch (id) {
-    case 1083:
-    case 1181:
-    case 1250:
+    case K::INV:
+    case K::INV_2:
+    case K::INV_BANK:
         doc.m_inv = doc.m_inv ? 0 : 1;
         refreshKeys(INV_GROUP);
         return true;
-    case 1090:
-    case 1304:
+    case K::HYP:
+    case K::HYP_2:
         doc.m_hyp = doc.m_hyp ? 0 : 1;
         refreshKeys(HYP_GROUP);
         return true;
-    case 1251:
+    case K::MODE_CYCLE:
         if (programmer) {
             setInputBase(nextChoice(s_input_base_keys, doc.m_computerMode));
             return true;
         }
         [[fallthrough]];
-    case 1089:
+    case K::ANGLE_CYCLE:
         doc.m_mode = nextChoice(s_angle_keys, doc.m_mode);
         refreshKeys(ANGLE_GROUP);
         return true;
-    case 1131:
+    case K::BASE_CYCLE:
         setInputBase(nextChoice(s_input_base_keys, doc.m_computerMode));
         return true;
-    case 1249:
+    case K::BANK:
         if (programmer)
             cycleProgrammerBank();
         else
             cycleUserBank();
         return true;
-    case 1331:
+    case K::STATISTICS_BANK:
         cycleStatisticsBank();
         return true;
     default:
@@ -195,68 +201,68 @@ bool CCalculatorView::stateKey(int id) {
 
 bool CCalculatorView::editKey(int id) {
     switch (id) {
-    case 1360:
-    case 1028:
+    case K::CLEAR:
+    case K::CLEAR_2:
         clearAll();
         return true;
-    case 1361:
-    case 1027:
+    case K::BACK:
+    case K::BACK_2:
         deleteBackward();
         return true;
-    case 1023:
-    case 1024:
-    case 1025:
-    case 1215:
+    case K::EQUALS:
+    case K::EQUALS_2:
+    case K::EQUALS_3:
+    case K::EQUALS_4:
         equals(id);
         return true;
-    case 1085:
+    case K::CALCULATE:
         m_last_equals_key = id;
         calculateInput();
         return true;
-    case 1032:
-    case 1033:
-    case 1038:
-    case 1039:
+    case K::MEMORY_ADD:
+    case K::MEMORY_DELETE:
+    case K::MEMORY_CLEAR:
+    case K::MEMORY_INSERT:
         memoryKey(id);
         return true;
-    case 1056:
+    case K::HISTORY_ADD:
         if (const std::wstring input = inputText(); !input.empty()) m_document.addToHistory(input);
         afterHistory();
         return true;
-    case 1508:
+    case K::SELECT:
         selectStoredText();
         return true;
-    case 1256:
+    case K::LOAD:
         if (m_mode == ModeTable::STATISTIC)
             statisticsLoad();
         else
             equationLoad();
         return true;
-    case 1257:
+    case K::STORE:
         if (m_mode == ModeTable::STATISTIC)
             statisticsSave();
         else
             equationStore();
         return true;
-    case 1334:
+    case K::REGRESSION:
         regression();
         return true;
-    case 1493:
+    case K::STATISTICS_OPTIONS:
         statisticsOptions();
         return true;
-    case 1344:
+    case K::MATRIX_HOOK:
         matrixHook();
         return true;
-    case 1346:
-    case 1347:
-    case 1348:
-    case 1349:
+    case K::ADD_UNIT:
+    case K::DELETE_UNIT:
+    case K::ADD_UNIT_GROUP:
+    case K::DELETE_UNIT_GROUP:
         converterHook(id);
         return true;
-    case 1362:
+    case K::OPTIONS:
         showOptionsDialog();
         return true;
-    case 1059: // plotter options: the plotter view's own key
+    case K::PLOTTER_OPTIONS: // plotter options: the plotter view's own key
         viewHook();
         return true;
     default:
@@ -271,20 +277,20 @@ bool CCalculatorView::functionTypeKey(int id) {
         bool replaces; // a template replaces the input line
     };
     static constexpr Prefix prefixes[] = {
-        {1429, L"f(x)=", false},
-        {1430, L"f(y)=", false},
-        {1432, L"z=f(x,y)=", false},
-        {1440, L"f(x,y)==", false},
-        {1443, L"f(n)=", false},
-        {1284, L"z=f(t)=[x:=t;y:=t;z:=t;t:=0..2*pi]", false},
-        {1438, L"z(n+1)=z(n)^2+(-1+0*j)", true},
-        {1444, L"z(n+1)=z(n)^2+(0+0*j);z(0)=0+0*j", true},
-        {1446, L"f(t)=[x:=t;y:=t;t:=0..2*pi]", true},
-        {1447, L"f(n)=f(n-1);f(0)=1", true},
-        {1458, L"f(t)=p=[t;t:=0..2*pi]", true},
-        {1459, L"f(t,x)=", true},
+        {K::TYPE_FX, L"f(x)=", false},
+        {K::TYPE_FY, L"f(y)=", false},
+        {K::TYPE_SURFACE, L"z=f(x,y)=", false},
+        {K::TYPE_IMPLICIT, L"f(x,y)==", false},
+        {K::TYPE_SEQUENCE, L"f(n)=", false},
+        {K::TYPE_SPACE_CURVE, L"z=f(t)=[x:=t;y:=t;z:=t;t:=0..2*pi]", false},
+        {K::TYPE_JULIA, L"z(n+1)=z(n)^2+(-1+0*j)", true},
+        {K::TYPE_MANDELBROT, L"z(n+1)=z(n)^2+(0+0*j);z(0)=0+0*j", true},
+        {K::TYPE_PARAMETRIC, L"f(t)=[x:=t;y:=t;t:=0..2*pi]", true},
+        {K::TYPE_RECURSIVE, L"f(n)=f(n-1);f(0)=1", true},
+        {K::TYPE_POLAR, L"f(t)=p=[t;t:=0..2*pi]", true},
+        {K::TYPE_FTX, L"f(t,x)=", true},
     };
-    if (id >= 1453 && id <= 1457) {
+    if (id >= K::FIRST_CONTEXT && id <= K::LAST_CONTEXT) {
         const std::wstring text = KeyTable::contextText(id, inputText());
         if (!text.empty()) insertTemplate(text);
         return true;
@@ -356,12 +362,14 @@ void CCalculatorView::deleteBackward() {
 
 void CCalculatorView::clearAll() {
     m_input->clear();
-    m_result->clear();
+    setResultText(std::wstring());
     clearFunctionCaptions();
+    // After a click into the result line the next typed key belongs here.
+    focusInput();
 }
 
 void CCalculatorView::clearFunctionCaptions() {
-    for (int id = 1453; id <= 1457; ++id)
+    for (int id = K::FIRST_CONTEXT; id <= K::LAST_CONTEXT; ++id)
         if (KeyButton* k = key(id)) k->setCaption(std::wstring(), k->captionStyle());
 }
 
@@ -370,13 +378,17 @@ void CCalculatorView::clearFunctionCaptions() {
 void CCalculatorView::equals(int id) {
     m_last_equals_key = id;
     if (const std::wstring input = inputText(); !input.empty()) m_document.addToHistory(input);
+    focusInput();
     calculateInput();
 }
 
 void CCalculatorView::showCalculation(const std::wstring& input, const std::wstring& result) {
     if (m_document.m_resultInInput) {
         setResultText(input);
+        m_input_holds_result = true;
         setInputText(result);
+        m_input_holds_result = false;
+        fitInputResult();
     } else {
         setResultText(result);
     }
@@ -452,8 +464,8 @@ void CCalculatorView::selectStoredText() {
 void CCalculatorView::cycleUserBank() {
     m_user_bank = (m_user_bank + 1) % 3;
     refreshKeys(BANK_GROUP);
-    if (KeyButton* k = key(1250)) k->setCaption(L"inv", k->captionStyle());
-    if (KeyButton* k = key(1251)) k->setCaption(L"mde", k->captionStyle());
+    if (KeyButton* k = key(K::INV_BANK)) k->setCaption(L"inv", k->captionStyle());
+    if (KeyButton* k = key(K::MODE_CYCLE)) k->setCaption(L"mde", k->captionStyle());
 }
 
 void CCalculatorView::cycleStatisticsBank() {
@@ -496,25 +508,49 @@ void CCalculatorView::setComplexForm(COMLEXRESULT form) {
 
 void CCalculatorView::memoryKey(int id) {
     switch (id) {
-    case 1032: {
+    case K::MEMORY_ADD: {
         const std::wstring text = m_active_field == RESULT_LINE ? resultText() : inputText();
         if (!text.empty()) m_memory->addItem(toQt(text));
         break;
     }
-    case 1033:
+    case K::MEMORY_DELETE:
         if (m_memory->currentIndex() >= 0) m_memory->removeItem(m_memory->currentIndex());
         break;
-    case 1038:
+    case K::MEMORY_CLEAR:
         m_memory->clear();
         break;
     default:
-        if (m_memory->currentIndex() >= 0) {
-            QString entry = m_memory->currentText();
-            entry.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-            insertTemplate(entry.toStdWString());
-        }
+        insertMemoryEntry();
         break;
     }
+}
+
+void CCalculatorView::insertMemoryEntry() {
+    if (m_memory->currentIndex() < 0) return;
+    QString entry = m_memory->currentText();
+    entry.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    insertTemplate(entry.toStdWString());
+}
+
+void CCalculatorView::memoryChosen(int index) {
+    if (index < 0) return;
+    const bool stepping = m_memory_by_keyboard;
+    if (stepping && m_memory_step.start >= 0 && inputText() == m_memory_step.after) {
+        // The entry of the previous step goes; the undo text stays the line before the first step.
+        QTextCursor cursor = m_input->textCursor();
+        cursor.setPosition(m_memory_step.start);
+        cursor.setPosition(m_memory_step.end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        m_input->setTextCursor(cursor);
+    } else {
+        m_undo_text = inputText();
+    }
+    const int length = m_input->document()->characterCount();
+    const int start = m_input->textCursor().selectionStart();
+    insertMemoryEntry();
+    m_memory_step = {start, start + m_input->document()->characterCount() - length, inputText()};
+    // A keyboard user goes on stepping through the list.
+    if (stepping) m_memory->setFocus();
 }
 
 // ---- Clipboard ----
@@ -671,10 +707,11 @@ std::wstring CCalculatorView::keyCaption(int id) const {
         if (bank == 0) return engine.getDescription(2 * number + (doc.m_inv ? 1 : 0));
         return engine.getConstKey(number);
     }
-    if (id == 1249) {
+    if (id == K::BANK) {
         const int bank = m_mode == ModeTable::COMPUTER ? m_programmer_bank : m_user_bank;
-        static const wchar_t* const english[] = {L"Fn", L"Const", L"Const"};
-        static const wchar_t* const german[] = {L"Fkt", L"Konst", L"Konst"};
+        // The two constant banks show the same names; the key tells which one is up.
+        static const wchar_t* const english[] = {L"Fn", L"Const1", L"Const2"};
+        static const wchar_t* const german[] = {L"Fkt", L"Konst1", L"Konst2"};
         if (m_mode == ModeTable::COMPUTER) return std::wstring(L"Bank ") + static_cast<wchar_t>(L'1' + bank);
         return doc.m_language ? german[bank] : english[bank];
     }
@@ -688,11 +725,11 @@ bool CCalculatorView::keyShownPressed(int id) const {
     if (const COMPUTERRESULT* base = choiceOf(s_result_base_keys, id)) return doc.m_computerResult == *base;
     if (const COMLEXRESULT* form = choiceOf(s_complex_form_keys, id)) return doc.m_complexResult == *form;
     switch (id) {
-    case 1083:
-    case 1181:
+    case K::INV:
+    case K::INV_2:
         return doc.m_inv;
-    case 1090:
-    case 1304:
+    case K::HYP:
+    case K::HYP_2:
         return doc.m_hyp;
     default:
         return false;
@@ -702,7 +739,7 @@ bool CCalculatorView::keyShownPressed(int id) const {
 void CCalculatorView::refreshKeys(int) {
     // Relabelling every key is cheap; the group only says what changed.
     for (const auto& [id, button] : m_keys) {
-        if (id >= 1453 && id <= 1457) continue; // the function-type views set these
+        if (id >= K::FIRST_CONTEXT && id <= K::LAST_CONTEXT) continue; // the function-type views set these
         button->setCaption(keyCaption(id), button->captionStyle());
         button->setPressedState(keyShownPressed(id));
     }
@@ -710,7 +747,35 @@ void CCalculatorView::refreshKeys(int) {
 
 // ---- Device keyboard and focus ----
 
+bool CCalculatorView::forwardToInput(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        break;
+    default:
+        if (key.text().isEmpty() || !key.text().at(0).isPrint()) return false;
+    }
+    focusInput();
+    QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+    QApplication::sendEvent(m_input, &copy);
+    return true;
+}
+
 bool CCalculatorView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_memory) {
+        // Whether the next choice comes from stepping with keys (or the wheel) or from the mouse.
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel)
+            m_memory_by_keyboard = true;
+        else if (event->type() == QEvent::MouseButtonPress)
+            m_memory_by_keyboard = false;
+    }
+    if (watched == m_result && event->type() == QEvent::Resize) fitResultLine();
+    if (watched == m_result && event->type() == QEvent::KeyPress &&
+        forwardToInput(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == m_input || watched == m_result) {
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             m_active_field = watched == m_input ? INPUT_LINE : RESULT_LINE;
@@ -720,13 +785,13 @@ bool CCalculatorView::eventFilter(QObject* watched, QEvent* event) {
             switch (k->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
-                onKey(1023);
+                onKey(K::EQUALS);
                 return true;
             case Qt::Key_Backspace:
-                onKey(1361);
+                onKey(K::BACK);
                 return true;
             case Qt::Key_Escape:
-                onKey(1360);
+                onKey(K::CLEAR);
                 return true;
             default:
                 break;

@@ -9,4 +9,6 @@ public:
     explicit CComplexCalculatorView(COrvantaDoc& document, QWidget* parent = nullptr);
 
     void calculateInput() override;
+    // The square and cube keys insert powers.
+    bool keyText(int id, std::wstring& text) const override;
 };

@@ -63,11 +63,9 @@ CMainFrame::CMainFrame(COrvantaDoc& document, SettingsStore& store, QWidget* par
     setCentralWidget(m_pane);
 
     // Ctrl+A opens About even while an edit field, which would select all, has the focus.
-    m_about_accelerator = new QAction(this);
-    m_about_accelerator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    m_about_accelerator->setShortcutContext(Qt::WindowShortcut);
-    addAction(m_about_accelerator);
-    connect(m_about_accelerator, &QAction::triggered, this, [this] { onCommand(M::ID_ABOUT); });
+    m_about_accelerator = addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_A), M::ID_ABOUT);
+    // Ctrl+Q quits as File > Exit does, as on every desktop.
+    addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Q), M::ID_EXIT);
     qApp->installEventFilter(this);
 
     // The client area is the device's screen.
@@ -76,6 +74,15 @@ CMainFrame::CMainFrame(COrvantaDoc& document, SettingsStore& store, QWidget* par
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+}
+
+QAction* CMainFrame::addAccelerator(const QKeySequence& keys, int id) {
+    auto* accelerator = new QAction(this);
+    accelerator->setShortcut(keys);
+    accelerator->setShortcutContext(Qt::WindowShortcut);
+    addAction(accelerator);
+    connect(accelerator, &QAction::triggered, this, [this, id] { onCommand(id); });
+    return accelerator;
 }
 
 void CMainFrame::buildMenu(int resource) {
@@ -187,7 +194,10 @@ void CMainFrame::showOfflineHelp() {
                                     MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    // Without a browser the desktop opens nothing: the user learns where the page is.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string()))))
+        Platform::messageBox().show(this, HelpLocation::notOpenedMessage(m_document.m_language, file),
+                                    L"Orvanta", MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void CMainFrame::showAbout() {

@@ -7,6 +7,7 @@
 class CCalculatorView;
 class COrvantaDoc;
 class QAction;
+class QKeySequence;
 class QStackedLayout;
 class QToolBar;
 class SettingsStore;
@@ -48,6 +49,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A window-wide shortcut that runs the command id.
+    QAction* addAccelerator(const QKeySequence& keys, int id);
     void buildMenu(int resource);
     void buildCommandBar();
     void relabelCommandBar();

@@ -1,33 +1,35 @@
 #include "CMyScientificCalculatorView.h"
 
 #include "COrvantaDoc.h"
+#include "KeyTable.h"
 #include "KeypadSpots.h"
 #include "ModeTable.h"
 
 namespace {
 using namespace KeypadSpots;
+namespace K = KeyId;
 constexpr int COLUMNS = 8;
 constexpr int ROWS = 9;
 
 // clang-format off
 constexpr KeySpot s_keys[] = {
-    state(1083, 0, 0), state(1090, 0, 1), state(1305, 0, 2), state(1311, 0, 3), state(1312, 0, 4),
-    fn(1234, 0, 5), fn(1235, 0, 6), fn(1508, 0, 7),
-    fn(1425, 1, 0), fn(1426, 1, 1), fn(1427, 1, 2), fn(1022, 1, 3), fn(1428, 1, 4), fn(1019, 1, 5),
-    fn(1071, 1, 6), fn(1020, 1, 7),
-    fn(1026, 2, 0), fn(1031, 2, 1), fn(1421, 2, 2), fn(1068, 2, 3), fn(1088, 2, 4), fn(1306, 2, 5),
-    fn(1308, 2, 6), fn(1041, 2, 7),
-    digit(1402, 3, 0), digit(1403, 3, 1), digit(1404, 3, 2), op(1414, 3, 3), op(1276, 3, 4), op(1277, 3, 5),
-    fn(1279, 3, 6), fn(1323, 3, 7),
-    digit(1405, 4, 0), digit(1406, 4, 1), digit(1407, 4, 2), op(1415, 4, 3), fn(1032, 4, 4), fn(1033, 4, 5),
-    state(1361, 4, 6), state(1360, 4, 7),
-    digit(1408, 5, 0), digit(1409, 5, 1), digit(1410, 5, 2), op(1416, 5, 3), fn(1038, 5, 4), fn(1039, 5, 5),
-    fn(1248, 5, 6), state(1362, 5, 7),
-    digit(1411, 6, 0, 2), digit(1413, 6, 2), op(1417, 6, 3), equals(1023, 6, 4, 4),
-    user(1216, 7, 0), user(1217, 7, 1), user(1218, 7, 2), user(1219, 7, 3), user(1220, 7, 4),
-    user(1221, 7, 5), user(1222, 7, 6), state(1249, 7, 7),
-    user(1223, 8, 0), user(1224, 8, 1), user(1225, 8, 2), user(1226, 8, 3), user(1227, 8, 4),
-    user(1228, 8, 5), user(1229, 8, 6), fn(1233, 8, 7),
+    state(K::INV, 0, 0), state(K::HYP, 0, 1), state(K::DEG, 0, 2), state(K::RAD, 0, 3), state(K::GRAD, 0, 4),
+    fn(K::PARAM_X, 0, 5), fn(K::PARAM_Y, 0, 6), fn(K::SELECT, 0, 7),
+    fn(K::SIN, 1, 0), fn(K::COS, 1, 1), fn(K::TAN, 1, 2), fn(K::COT, 1, 3), fn(K::LN, 1, 4), fn(K::LG, 1, 5),
+    fn(K::ABS, 1, 6), fn(K::FACTORIAL, 1, 7),
+    fn(K::SQUARE, 2, 0), fn(K::CUBE, 2, 1), fn(K::POWER, 2, 2), fn(K::ROOT, 2, 3), fn(K::SUM, 2, 4), fn(K::MOD, 2, 5),
+    fn(K::INT, 2, 6), fn(K::PARAM_Z, 2, 7),
+    digit(K::DIGIT_7, 3, 0), digit(K::DIGIT_8, 3, 1), digit(K::DIGIT_9, 3, 2), op(K::DIVIDE, 3, 3), op(K::OPEN, 3, 4), op(K::CLOSE, 3, 5),
+    fn(K::PI, 3, 6), fn(K::EULER, 3, 7),
+    digit(K::DIGIT_4, 4, 0), digit(K::DIGIT_5, 4, 1), digit(K::DIGIT_6, 4, 2), op(K::MULTIPLY, 4, 3), fn(K::MEMORY_ADD, 4, 4), fn(K::MEMORY_DELETE, 4, 5),
+    state(K::BACK, 4, 6), state(K::CLEAR, 4, 7),
+    digit(K::DIGIT_1, 5, 0), digit(K::DIGIT_2, 5, 1), digit(K::DIGIT_3, 5, 2), op(K::MINUS, 5, 3), fn(K::MEMORY_CLEAR, 5, 4), fn(K::MEMORY_INSERT, 5, 5),
+    fn(K::EXPONENT, 5, 6), state(K::OPTIONS, 5, 7),
+    digit(K::DIGIT_0, 6, 0, 2), digit(K::POINT, 6, 2), op(K::PLUS, 6, 3), equals(K::EQUALS, 6, 4, 4),
+    user(K::USER_1, 7, 0), user(K::USER_2, 7, 1), user(K::USER_3, 7, 2), user(K::USER_4, 7, 3), user(K::USER_5, 7, 4),
+    user(K::USER_6, 7, 5), user(K::USER_7, 7, 6), state(K::BANK, 7, 7),
+    user(K::USER_8, 8, 0), user(K::USER_9, 8, 1), user(K::USER_10, 8, 2), user(K::USER_11, 8, 3), user(K::USER_12, 8, 4),
+    user(K::USER_13, 8, 5), user(K::USER_14, 8, 6), fn(K::PARAM_W, 8, 7),
 };
 // clang-format on
 } // namespace
@@ -46,4 +48,8 @@ void CMyScientificCalculatorView::calculateInput() {
     // what it showed and the input is not replaced by an empty result.
     if (result.empty() && shown.find(L'[') != std::wstring::npos) return;
     showCalculation(shown, result);
+}
+
+bool CMyScientificCalculatorView::keyText(int id, std::wstring& text) const {
+    return KeyTable::valueText(id, text) || CCalculatorView::keyText(id, text);
 }

@@ -51,6 +51,10 @@ COrvantaDoc::COrvantaDoc(SettingsStore& store, const std::filesystem::path& data
     m_engine->setDataFolder(dataFolder);
     if (!dataFolder.empty()) m_engine->prepareDataFolder();
     m_engine->initConverter();
+    // Unit files moved aside or left alone, or a folder that cannot be
+    // written: said once, at start.
+    if (const std::wstring notice = m_engine->takeDataNotice(); !notice.empty())
+        showEngineMessage(notice, OrvantaCalcBase::MessageIcon::Exclamation);
 }
 
 COrvantaDoc::~COrvantaDoc() {

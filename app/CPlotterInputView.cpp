@@ -52,12 +52,24 @@ struct PlotterCaption {
     const wchar_t* german;
 };
 constexpr PlotterCaption s_captions[] = {
-    {1429, L"f(x)", L"f(x)"},      {1430, L"f(y)", L"f(y)"},           {1440, L"f(x,y)", L"f(x,y)"},
-    {1459, L"f(t,x)", L"f(t,x)"},  {1432, L"z=f(x,y)", L"z=f(x,y)"},   {1284, L"z=f(t)", L"z=f(t)"},
-    {1446, L"f(t)=[]", L"f(t)=[]"}, {1458, L"polar", L"polar"},        {1443, L"f(n)", L"f(n)"},
-    {1447, L"f(n-1)", L"f(n-1)"},  {1438, L"z(n+1)", L"z(n+1)"},       {1444, L"z(0)", L"z(0)"},
-    {1032, L"L+", L"L+"},          {1033, L"L\u2212", L"L\u2212"},     {1038, L"LC", L"LL"},
-    {1039, L"LR", L"LA"},          {1059, L"Plot\u2026", L"Zeich.\u2026"}, {1023, L"Plot", L"Zeichnen"},
+    {1429, L"f(x)", L"f(x)"},
+    {1430, L"f(y)", L"f(y)"},
+    {1440, L"f(x,y)", L"f(x,y)"},
+    {1459, L"f(t,x)", L"f(t,x)"},
+    {1432, L"z=f(x,y)", L"z=f(x,y)"},
+    {1284, L"z=f(t)", L"z=f(t)"},
+    {1446, L"f(t)=[]", L"f(t)=[]"},
+    {1458, L"polar", L"polar"},
+    {1443, L"f(n)", L"f(n)"},
+    {1447, L"f(n-1)", L"f(n-1)"},
+    {1438, L"z(n+1)", L"z(n+1)"},
+    {1444, L"z(0)", L"z(0)"},
+    {1032, L"L+", L"L+"},
+    {1033, L"L\u2212", L"L\u2212"},
+    {1038, L"LC", L"LL"},
+    {1039, L"LR", L"LA"},
+    {1059, L"Plot\u2026", L"Zeich.\u2026"},
+    {1023, L"Plot", L"Zeichnen"},
 };
 
 std::wstring text(unsigned id) {
@@ -119,8 +131,9 @@ void CPlotterInputView::calculateInput() {
     }
     if (startsWith(set.current, L"z=") && !set.list.empty())
         box.show(this, text(M::ONLY_3D_NOTICE), L"Orvanta", MessageIcon::None, MessageButtons::Ok);
-    const auto refused = PlotFunctions::checkSet(
-        set, [this](const std::wstring& f, std::wstring& message) { return document().checkFunction(f, message); });
+    const auto refused = PlotFunctions::checkSet(set, [this](const std::wstring& f, std::wstring& message) {
+        return document().checkFunction(f, message);
+    });
     if (refused) {
         box.show(this, *refused, L"Orvanta", MessageIcon::None, MessageButtons::Ok);
         return;
@@ -154,10 +167,11 @@ void CPlotterInputView::showSheet2D() {
     bool pi = p.piScale, e = p.eScale;
     int quality = p.quality, type = p.type, lineWidth = p.lineWidth;
     unsigned long background = p.background2D;
-    unsigned long c[4] = {p.functionColours[0], p.functionColours[1], p.functionColours[2], p.functionColours[3]};
+    unsigned long c[4] = {p.functionColours[0], p.functionColours[1], p.functionColours[2],
+                          p.functionColours[3]};
     LodrinStarter starter(this);
-    if (!starter.showPlotteroptions(xmin, xmax, ymin, ymax, pi, e, quality, type, lineWidth, background, c[0], c[1],
-                                    c[2], c[3]))
+    if (!starter.showPlotteroptions(xmin, xmax, ymin, ymax, pi, e, quality, type, lineWidth, background, c[0],
+                                    c[1], c[2], c[3]))
         return;
     if (xmin > -SHEET_REGION_LIMIT && xmax < SHEET_REGION_LIMIT && ymin > -SHEET_REGION_LIMIT &&
         ymax < SHEET_REGION_LIMIT) {
@@ -195,8 +209,8 @@ void CPlotterInputView::showSheetFractal() {
     PlotSettings s = p;
     unsigned long zero = s.colourZero, max = s.colourMax;
     LodrinStarter starter(this);
-    if (!starter.showPlotteroptionsComplex(s.xmin, s.xmax, s.ymin, s.ymax, s.iterations, s.valueBorder, s.quality,
-                                           zero, max))
+    if (!starter.showPlotteroptionsComplex(s.xmin, s.xmax, s.ymin, s.ymax, s.iterations, s.valueBorder,
+                                           s.quality, zero, max))
         return;
     s.colourZero = static_cast<ColorRef>(zero & 0xFFFFFF);
     s.colourMax = static_cast<ColorRef>(max & 0xFFFFFF);

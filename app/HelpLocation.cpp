@@ -43,6 +43,12 @@ bool helpFile(const SettingsStore& store, fs::path& file) {
     return true;
 }
 
+std::wstring notOpenedMessage(int language, const fs::path& file) {
+    const wchar_t* text = language ? L"Die Hilfeseite konnte nicht ge\u00F6ffnet werden. Sie liegt hier:\n"
+                                   : L"The help page could not be opened. It is here:\n";
+    return text + toWide(file);
+}
+
 bool record(SettingsStore& store, const std::vector<fs::path>& candidates) {
     std::wstring folder;
     if (read(store, folder) && holdsHelp(toPath(folder))) return true;

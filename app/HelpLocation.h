@@ -20,6 +20,10 @@ bool read(const SettingsStore& store, std::wstring& folder);
 // The help page in the recorded folder, if the page is there.
 bool helpFile(const SettingsStore& store, std::filesystem::path& file);
 
+// The message for a help page the desktop could not open, naming the page,
+// in the language (0 English, else German).
+std::wstring notOpenedMessage(int language, const std::filesystem::path& file);
+
 // Records the first candidate folder that holds the help page, unless the
 // recorded folder still holds it. Returns whether a help page is recorded.
 bool record(SettingsStore& store, const std::vector<std::filesystem::path>& candidates);

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "Screen.h"
+#include "TextFit.h"
 
 namespace {
 struct Palette {
@@ -35,9 +36,14 @@ Palette face(KeyButton::Look look) {
     }
     return {QColor(230, 140, 40), QColor(190, 100, 20), black};
 }
+
+// The smallest caption size that still reads well on each screen.
+constexpr int MIN_CAPTION_PIXELS = 7;
+constexpr int MIN_CAPTION_PIXELS_HIRES = 10;
 } // namespace
 
-KeyButton::KeyButton(int id, Look look, QWidget* parent) : QAbstractButton(parent), m_id(id), m_look(look) {
+KeyButton::KeyButton(int id, Look look, QWidget* parent)
+    : QAbstractButton(parent), m_id(id), m_look(look), m_hi_res(Screen::HiRes()) {
     setObjectName(QString::number(id));
     // Keys never take the focus: the caret stays in the input line.
     setFocusPolicy(Qt::NoFocus);
@@ -58,18 +64,30 @@ void KeyButton::setPressedState(bool pressed) {
     update();
 }
 
+QRectF KeyButton::captionArea() const {
+    const qreal border = m_hi_res ? 2.0 : 1.0;
+    return QRectF(rect()).adjusted(1.5 * border + 1, border, -1.5 * border - 1, -2 * border);
+}
+
+QFont KeyButton::captionFont() const {
+    // Each key keeps the fonts of the screen it was made for.
+    const QFont font = ScreenFonts::makeKeyFont(m_style, m_hi_res);
+    return TextFit::squeeze(font, QString::fromStdWString(m_caption), captionArea().width(),
+                            m_hi_res ? MIN_CAPTION_PIXELS_HIRES : MIN_CAPTION_PIXELS);
+}
+
 QSize KeyButton::sizeHint() const {
-    return Screen::HiRes() ? QSize(56, 40) : QSize(28, 20);
+    return m_hi_res ? QSize(56, 40) : QSize(28, 20);
 }
 
 QSize KeyButton::minimumSizeHint() const {
-    return Screen::HiRes() ? QSize(20, 16) : QSize(10, 8);
+    return m_hi_res ? QSize(20, 16) : QSize(10, 8);
 }
 
 void KeyButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const bool hiRes = Screen::HiRes();
+    const bool hiRes = m_hi_res;
     const qreal border = hiRes ? 2.0 : 1.0;
     const qreal radius = hiRes ? 6.0 : 3.0;
     const bool down = isDown() || m_pressed_state;
@@ -103,13 +121,10 @@ void KeyButton::paintEvent(QPaintEvent*) {
         p.drawRect(QRectF(frame.left() + radius, frame.bottom() - h - border, frame.width() - 2 * radius, h));
     }
     if (m_caption.empty()) return;
-    QFont font = ScreenFonts::keyFont(m_style);
-    const QString text = QString::fromStdWString(m_caption);
-    // Long captions shrink until they fit on the key.
-    const QRectF textArea = frame.adjusted(border + 1, 0, -border - 1, 0);
-    while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(text) > textArea.width())
-        font.setPixelSize(font.pixelSize() - 1);
-    p.setFont(font);
+    // Long captions get a smaller font, never a cut: "GRAD" must not read "RAD".
+    const QRectF area = captionArea();
+    p.setFont(captionFont());
     p.setPen(colours.text);
-    p.drawText(textArea, Qt::AlignCenter, text);
+    p.drawText(QRectF(area.left(), frame.top(), area.width(), frame.height()), Qt::AlignCenter,
+               QString::fromStdWString(m_caption));
 }

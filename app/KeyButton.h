@@ -24,6 +24,11 @@ public:
     std::wstring caption() const { return m_caption; }
     ScreenFonts::KeyFont captionStyle() const { return m_style; }
 
+    // The room the caption has on the key, and the caption font made to fit
+    // it: the style's font, smaller where the caption is long.
+    QRectF captionArea() const;
+    QFont captionFont() const;
+
     void setPressedState(bool pressed);
     bool pressedState() const { return m_pressed_state; }
 
@@ -38,5 +43,6 @@ private:
     const Look m_look;
     std::wstring m_caption;
     ScreenFonts::KeyFont m_style = ScreenFonts::KeyFont::Bold;
+    const bool m_hi_res;
     bool m_pressed_state = false;
 };

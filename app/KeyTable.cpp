@@ -3,8 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cwchar>
+#include <utility>
+
+#include "KeyIds.h"
 
 namespace {
+namespace K = KeyId;
+
 // Texts of an inserting key. With two texts the second is the Inv variant;
 // with four they are chosen by (Inv, Hyp): (off, off), (on, off), (off, on),
 // (on, on).
@@ -14,95 +19,95 @@ struct InsertKey {
 };
 
 constexpr InsertKey s_insert_keys[] = {
-    {1402, {L"7"}},
-    {1403, {L"8"}},
-    {1404, {L"9"}},
-    {1405, {L"4"}},
-    {1406, {L"5"}},
-    {1407, {L"6"}},
-    {1408, {L"1"}},
-    {1409, {L"2"}},
-    {1410, {L"3"}},
-    {1411, {L"0"}},
-    {1413, {L"."}},
-    {1414, {L"/"}},
-    {1415, {L"*"}},
-    {1416, {L"-"}},
-    {1417, {L"+"}},
-    {1276, {L"("}},
-    {1513, {L"("}},
-    {1277, {L")"}},
-    {1419, {L")"}},
-    {1280, {L"()"}},
-    {1279, {L"pi"}},
-    {1420, {L"pi"}},
-    {1323, {L"e"}},
-    {1248, {L"E"}},
-    {1326, {L"="}},
-    {1253, {L"="}},
-    {1327, {L"\u00B4"}},
-    {1286, {L"\r\n"}},
-    {1421, {L"^", L"^(1/)"}},
-    {1068, {L"sqr()", L"rand()"}},
-    {1026, {L"x\u00B2"}},
-    {1031, {L"x\u00B3"}},
-    {1019, {L"lg()"}},
-    {1020, {L"!", L"binom(,)"}},
-    {1428, {L"ln()", L"e"}},
-    {1071, {L"abs()", L"sign()"}},
-    {1088, {L"sum()", L"gcd(,)"}},
-    {1306, {L"mod(,)", L"imod(,)"}},
-    {1308, {L"int()", L"frac()"}},
-    {1041, {L"pol(,)"}},
-    {1425, {L"sin()", L"arcsin()", L"sinh()", L"arcsinh()"}},
-    {1426, {L"cos()", L"arccos()", L"cosh()", L"arccosh()"}},
-    {1427, {L"tan()", L"arctan()", L"tanh()", L"arctanh()"}},
-    {1022, {L"cot()", L"arccot()", L"coth()", L"arccoth()"}},
-    {1342, {L"re()"}},
-    {1343, {L"im()"}},
-    {1357, {L"con()"}},
-    {1123, {L"and(,)"}},
-    {1125, {L"or(,)"}},
-    {1127, {L"xor(,)"}},
-    {1129, {L"nand(,)"}},
-    {1230, {L"nor(,)"}},
-    {1135, {L"not()"}},
-    {1172, {L"rsh()"}},
-    {1173, {L"lsh()"}},
-    {1243, {L"A"}},
-    {1244, {L"B"}},
-    {1245, {L"C"}},
-    {1246, {L"D"}},
-    {1242, {L"E"}},
-    {1247, {L"F"}},
-    {1231, {L"[u]"}},
-    {1232, {L"[v]"}},
-    {1233, {L"[w]"}},
-    {1234, {L"[x]"}},
-    {1235, {L"[y]"}},
-    {1236, {L"[z]"}},
-    {1435, {L"x"}},
-    {1437, {L"y"}},
+    {K::DIGIT_7, {L"7"}},
+    {K::DIGIT_8, {L"8"}},
+    {K::DIGIT_9, {L"9"}},
+    {K::DIGIT_4, {L"4"}},
+    {K::DIGIT_5, {L"5"}},
+    {K::DIGIT_6, {L"6"}},
+    {K::DIGIT_1, {L"1"}},
+    {K::DIGIT_2, {L"2"}},
+    {K::DIGIT_3, {L"3"}},
+    {K::DIGIT_0, {L"0"}},
+    {K::POINT, {L"."}},
+    {K::DIVIDE, {L"/"}},
+    {K::MULTIPLY, {L"*"}},
+    {K::MINUS, {L"-"}},
+    {K::PLUS, {L"+"}},
+    {K::OPEN, {L"("}},
+    {K::OPEN_2, {L"("}},
+    {K::CLOSE, {L")"}},
+    {K::CLOSE_2, {L")"}},
+    {K::PARENTHESES, {L"()"}},
+    {K::PI, {L"pi"}},
+    {K::PI_2, {L"pi"}},
+    {K::EULER, {L"e"}},
+    {K::EXPONENT, {L"E"}},
+    {K::EQUALS_SIGN, {L"="}},
+    {K::EQUALS_SIGN_2, {L"="}},
+    {K::ANGLE_MARK, {L"\u00B4"}},
+    {K::LINE_BREAK, {L"\r\n"}},
+    {K::POWER, {L"^", L"^(1/)"}},
+    {K::ROOT, {L"sqr()", L"rand()"}},
+    {K::SQUARE, {L"x\u00B2"}},
+    {K::CUBE, {L"x\u00B3"}},
+    {K::LG, {L"lg()"}},
+    {K::FACTORIAL, {L"!", L"binom(,)"}},
+    {K::LN, {L"ln()", L"e"}},
+    {K::ABS, {L"abs()", L"sign()"}},
+    {K::SUM, {L"sum()", L"gcd(,)"}},
+    {K::MOD, {L"mod(,)", L"imod(,)"}},
+    {K::INT, {L"int()", L"frac()"}},
+    {K::POL, {L"pol(,)"}},
+    {K::SIN, {L"sin()", L"arcsin()", L"sinh()", L"arcsinh()"}},
+    {K::COS, {L"cos()", L"arccos()", L"cosh()", L"arccosh()"}},
+    {K::TAN, {L"tan()", L"arctan()", L"tanh()", L"arctanh()"}},
+    {K::COT, {L"cot()", L"arccot()", L"coth()", L"arccoth()"}},
+    {K::RE, {L"re()"}},
+    {K::IM, {L"im()"}},
+    {K::CONJ, {L"con()"}},
+    {K::AND, {L"and(,)"}},
+    {K::OR, {L"or(,)"}},
+    {K::XOR, {L"xor(,)"}},
+    {K::NAND, {L"nand(,)"}},
+    {K::NOR, {L"nor(,)"}},
+    {K::NOT, {L"not()"}},
+    {K::RSH, {L"rsh()"}},
+    {K::LSH, {L"lsh()"}},
+    {K::HEX_A, {L"A"}},
+    {K::HEX_B, {L"B"}},
+    {K::HEX_C, {L"C"}},
+    {K::HEX_D, {L"D"}},
+    {K::HEX_E, {L"E"}},
+    {K::HEX_F, {L"F"}},
+    {K::PARAM_U, {L"[u]"}},
+    {K::PARAM_V, {L"[v]"}},
+    {K::PARAM_W, {L"[w]"}},
+    {K::PARAM_X, {L"[x]"}},
+    {K::PARAM_Y, {L"[y]"}},
+    {K::PARAM_Z, {L"[z]"}},
+    {K::VARIABLE_X, {L"x"}},
+    {K::VARIABLE_Y, {L"y"}},
     // Statistic functions: x values, y values with Inv.
-    {1494, {L"sumx()", L"sumy()"}},
-    {1495, {L"sumsqx()", L"sumsqy()"}},
-    {1496, {L"meanx()", L"meany()"}},
-    {1497, {L"stddevx()", L"stddevy()"}},
-    {1498, {L"varx()", L"vary()"}},
-    {1499, {L"medx()", L"medy()"}},
-    {1500, {L"minx()", L"miny()"}},
-    {1501, {L"maxx()", L"maxy()"}},
-    {1505, {L"sumxy()", L"cnt()"}},
-    {1507, {L"quantx()", L"quanty()"}},
-    {1509, {L"stddevpopx()", L"stddevpopy()"}},
-    {1511, {L"meangeomx()", L"meangeomy()"}},
-    {1512, {L"varcoffsamx()", L"varcoffsamy()"}},
-    {1359, {L"varcoffpopx()", L"varcoffpopy()"}},
-    {1329, {L"varpopx()", L"varpopy()"}},
+    {K::STAT_SUM, {L"sumx()", L"sumy()"}},
+    {K::STAT_SUM_SQUARES, {L"sumsqx()", L"sumsqy()"}},
+    {K::STAT_MEAN, {L"meanx()", L"meany()"}},
+    {K::STAT_STDDEV, {L"stddevx()", L"stddevy()"}},
+    {K::STAT_VAR, {L"varx()", L"vary()"}},
+    {K::STAT_MEDIAN, {L"medx()", L"medy()"}},
+    {K::STAT_MIN, {L"minx()", L"miny()"}},
+    {K::STAT_MAX, {L"maxx()", L"maxy()"}},
+    {K::STAT_SUM_XY, {L"sumxy()", L"cnt()"}},
+    {K::STAT_QUANTILE, {L"quantx()", L"quanty()"}},
+    {K::STAT_STDDEV_POP, {L"stddevpopx()", L"stddevpopy()"}},
+    {K::STAT_MEAN_GEOM, {L"meangeomx()", L"meangeomy()"}},
+    {K::STAT_VARCOFF_SAMPLE, {L"varcoffsamx()", L"varcoffsamy()"}},
+    {K::STAT_VARCOFF_POP, {L"varcoffpopx()", L"varcoffpopy()"}},
+    {K::STAT_VAR_POP, {L"varpopx()", L"varpopy()"}},
 };
 
 // The imaginary unit follows the use-j setting.
-constexpr int s_unit_keys[] = {1040, 1214, 1281};
+constexpr int s_unit_keys[] = {K::IMAGINARY, K::IMAGINARY_2, K::IMAGINARY_3};
 
 const InsertKey* findInsert(int id) {
     const auto* it = std::find_if(std::begin(s_insert_keys), std::end(s_insert_keys),
@@ -119,67 +124,67 @@ struct Caption {
 };
 
 constexpr Caption s_captions[] = {
-    {1425, {L"sin", L"asin", L"sinh", L"asinh"}, {}},
-    {1426, {L"cos", L"acos", L"cosh", L"acosh"}, {}},
-    {1427, {L"tan", L"atan", L"tanh", L"atanh"}, {}},
-    {1022, {L"cot", L"acot", L"coth", L"acoth"}, {}},
-    {1421, {L"x^y", L"x^1/y"}, {}},
-    {1068, {L"sqr", L"rnd"}, {}},
-    {1020, {L"n!", L"nCr"}, {}},
-    {1428, {L"ln", L"e"}, {}},
-    {1071, {L"abs", L"sgn"}, {}},
-    {1088, {L"sum", L"gcd"}, {}},
-    {1306, {L"mod", L"imod"}, {}},
-    {1308, {L"int", L"frac"}, {}},
-    {1286, {L"\u21B5"}, {}},
-    {1327, {L"\u2220"}, {}},
-    {1083, {L"Inv"}, {}},
-    {1181, {L"Inv"}, {}},
-    {1250, {L"inv"}, {}},
-    {1090, {L"Hyp"}, {}},
-    {1304, {L"Hyp"}, {}},
-    {1089, {L"DRG"}, {L"GRG"}},
-    {1305, {L"DEG"}, {L"GRD"}},
-    {1311, {L"RAD"}, {}},
-    {1312, {L"GRAD"}, {L"GON"}},
-    {1195, {L"HEX"}, {}},
-    {1319, {L"BIN"}, {}},
-    {1320, {L"DEC"}, {L"DEZ"}},
-    {1197, {L"OCT"}, {L"OKT"}},
-    {1131, {L"Base"}, {L"Basis"}},
-    {1514, {L"\u2192bin"}, {}},
-    {1515, {L"\u2192hex"}, {}},
-    {1516, {L"\u2192dec"}, {L"\u2192dez"}},
-    {1517, {L"\u2192oct"}, {L"\u2192okt"}},
-    {1315, {L"Polar"}, {}},
-    {1316, {L"Rect"}, {L"Kart"}},
-    {1023, {L"="}, {}},
-    {1024, {L"="}, {}},
-    {1025, {L"="}, {}},
-    {1215, {L"="}, {}},
-    {1360, {L"CLR"}, {L"L\u00D6"}},
-    {1028, {L"CLR"}, {L"L\u00D6"}},
-    {1361, {L"\u2190"}, {}},
-    {1027, {L"\u2190"}, {}},
-    {1032, {L"M+"}, {L"S+"}},
-    {1033, {L"M\u2212"}, {L"S\u2212"}},
-    {1038, {L"MC"}, {L"SL"}},
-    {1039, {L"MR"}, {L"SA"}},
-    {1508, {L"Sel"}, {L"Ausw"}},
-    {1249, {L"Bank"}, {}},
-    {1362, {L"Opt"}, {}},
-    {1123, {L"and"}, {}},
-    {1125, {L"or"}, {}},
-    {1127, {L"xor"}, {}},
-    {1129, {L"nand"}, {}},
-    {1230, {L"nor"}, {}},
-    {1135, {L"not"}, {}},
-    {1172, {L"rsh"}, {}},
-    {1173, {L"lsh"}, {}},
-    {1342, {L"Re"}, {}},
-    {1343, {L"Im"}, {}},
-    {1357, {L"conj"}, {L"konj"}},
-    {1041, {L"pol"}, {}},
+    {K::SIN, {L"sin", L"asin", L"sinh", L"asinh"}, {}},
+    {K::COS, {L"cos", L"acos", L"cosh", L"acosh"}, {}},
+    {K::TAN, {L"tan", L"atan", L"tanh", L"atanh"}, {}},
+    {K::COT, {L"cot", L"acot", L"coth", L"acoth"}, {}},
+    {K::POWER, {L"x^y", L"x^1/y"}, {}},
+    {K::ROOT, {L"sqr", L"rnd"}, {}},
+    {K::FACTORIAL, {L"n!", L"nCr"}, {}},
+    {K::LN, {L"ln", L"e"}, {}},
+    {K::ABS, {L"abs", L"sgn"}, {}},
+    {K::SUM, {L"sum", L"gcd"}, {}},
+    {K::MOD, {L"mod", L"imod"}, {}},
+    {K::INT, {L"int", L"frac"}, {}},
+    {K::LINE_BREAK, {L"\u21B5"}, {}},
+    {K::ANGLE_MARK, {L"\u2220"}, {}},
+    {K::INV, {L"Inv"}, {}},
+    {K::INV_2, {L"Inv"}, {}},
+    {K::INV_BANK, {L"inv"}, {}},
+    {K::HYP, {L"Hyp"}, {}},
+    {K::HYP_2, {L"Hyp"}, {}},
+    {K::ANGLE_CYCLE, {L"DRG"}, {L"GRG"}},
+    {K::DEG, {L"DEG"}, {L"GRD"}},
+    {K::RAD, {L"RAD"}, {}},
+    {K::GRAD, {L"GRAD"}, {L"GON"}},
+    {K::HEX_INPUT, {L"HEX"}, {}},
+    {K::BIN_INPUT, {L"BIN"}, {}},
+    {K::DEC_INPUT, {L"DEC"}, {L"DEZ"}},
+    {K::OCT_INPUT, {L"OCT"}, {L"OKT"}},
+    {K::BASE_CYCLE, {L"Base"}, {L"Basis"}},
+    {K::TO_BIN, {L"\u2192bin"}, {}},
+    {K::TO_HEX, {L"\u2192hex"}, {}},
+    {K::TO_DEC, {L"\u2192dec"}, {L"\u2192dez"}},
+    {K::TO_OCT, {L"\u2192oct"}, {L"\u2192okt"}},
+    {K::POLAR, {L"Polar"}, {}},
+    {K::RECTANGULAR, {L"Rect"}, {L"Kart"}},
+    {K::EQUALS, {L"="}, {}},
+    {K::EQUALS_2, {L"="}, {}},
+    {K::EQUALS_3, {L"="}, {}},
+    {K::EQUALS_4, {L"="}, {}},
+    {K::CLEAR, {L"CLR"}, {L"L\u00D6"}},
+    {K::CLEAR_2, {L"CLR"}, {L"L\u00D6"}},
+    {K::BACK, {L"\u2190"}, {}},
+    {K::BACK_2, {L"\u2190"}, {}},
+    {K::MEMORY_ADD, {L"M+"}, {L"S+"}},
+    {K::MEMORY_DELETE, {L"M\u2212"}, {L"S\u2212"}},
+    {K::MEMORY_CLEAR, {L"MC"}, {L"SL"}},
+    {K::MEMORY_INSERT, {L"MR"}, {L"SA"}},
+    {K::SELECT, {L"Sel"}, {L"Ausw"}},
+    {K::BANK, {L"Bank"}, {}},
+    {K::OPTIONS, {L"Opt"}, {}},
+    {K::AND, {L"and"}, {}},
+    {K::OR, {L"or"}, {}},
+    {K::XOR, {L"xor"}, {}},
+    {K::NAND, {L"nand"}, {}},
+    {K::NOR, {L"nor"}, {}},
+    {K::NOT, {L"not"}, {}},
+    {K::RSH, {L"rsh"}, {}},
+    {K::LSH, {L"lsh"}, {}},
+    {K::RE, {L"Re"}, {}},
+    {K::IM, {L"Im"}, {}},
+    {K::CONJ, {L"conj"}, {L"konj"}},
+    {K::POL, {L"pol"}, {}},
 };
 
 // The variant of a 1-, 2- or 4-text entry under Inv and Hyp.
@@ -214,6 +219,16 @@ bool insertText(int id, bool inv, bool hyp, bool useJ, std::wstring& text) {
     return true;
 }
 
+bool valueText(int id, std::wstring& text) {
+    static constexpr std::pair<int, const wchar_t*> powers[] = {{K::SQUARE, L"^2"}, {K::CUBE, L"^3"}};
+    for (const auto& [key, power] : powers)
+        if (key == id) {
+            text = power;
+            return true;
+        }
+    return false;
+}
+
 std::wstring caption(int id, int language, bool inv, bool hyp, bool useJ) {
     const auto* it = std::find_if(std::begin(s_captions), std::end(s_captions),
                                   [id](const Caption& c) { return c.id == id; });
@@ -227,7 +242,7 @@ std::wstring caption(int id, int language, bool inv, bool hyp, bool useJ) {
 }
 
 std::wstring contextText(int id, const std::wstring& input) {
-    const int column = id - 1453;
+    const int column = id - KeyId::FIRST_CONTEXT;
     if (column < 0 || column > 4) return std::wstring();
     // The first matching prefix decides; "f(t,x)" and "z=f(x,y)" before
     // their shorter relatives.
@@ -253,14 +268,40 @@ std::wstring contextText(int id, const std::wstring& input) {
 } // namespace KeyTable
 
 namespace KeyTable {
+bool isDecimalDigit(int id) {
+    static constexpr int digits[] = {K::DIGIT_0, K::DIGIT_1, K::DIGIT_2, K::DIGIT_3, K::DIGIT_4,
+                                     K::DIGIT_5, K::DIGIT_6, K::DIGIT_7, K::DIGIT_8, K::DIGIT_9};
+    return std::find(std::begin(digits), std::end(digits), id) != std::end(digits);
+}
+
 std::vector<KeySpot> foldForLandscape(std::span<const KeySpot> portrait, int columns, int rows) {
-    const int half = (rows + 1) / 2;
+    // The rows from the first to the last with a digit key form the digit
+    // block; it moves to the right half as a whole, the other rows fill the
+    // left half in their order and, when they are more than half of the
+    // rows, continue on the right under the digits.
+    int first = rows, last = -1;
+    for (const KeySpot& spot : portrait)
+        if (isDecimalDigit(spot.id)) {
+            first = std::min(first, spot.row);
+            last = std::max(last, spot.row);
+        }
+    std::vector<int> left, right;
+    for (int row = first; row <= last; ++row)
+        right.push_back(row);
+    const int half = std::max((rows + 1) / 2, static_cast<int>(right.size()));
+    for (int row = 0; row < rows; ++row) {
+        if (row >= first && row <= last) continue;
+        (static_cast<int>(left.size()) < half ? left : right).push_back(row);
+    }
     std::vector<KeySpot> folded(portrait.begin(), portrait.end());
-    for (KeySpot& spot : folded)
-        if (spot.row >= half) {
-            spot.row -= half;
+    for (KeySpot& spot : folded) {
+        if (const auto at = std::find(left.begin(), left.end(), spot.row); at != left.end()) {
+            spot.row = static_cast<int>(at - left.begin());
+        } else if (const auto on = std::find(right.begin(), right.end(), spot.row); on != right.end()) {
+            spot.row = static_cast<int>(on - right.begin());
             spot.column += columns;
         }
+    }
     return folded;
 }
 } // namespace KeyTable

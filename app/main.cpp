@@ -6,10 +6,12 @@
 #include <cstring>
 
 #include "CMainFrame.h"
+#include "MenuResources.h"
 #include "OrvantaApp.h"
 #include "PlotExport.h"
 #include "Screen.h"
 #include "SettingsStore.h"
+#include "TerminationSignals.h"
 
 namespace {
 // Qt aborts when it cannot reach a display; say so in one line instead.
@@ -57,5 +59,7 @@ int main(int argc, char** argv) {
     OrvantaApp orvanta(store);
     if (!orvanta.initInstance()) return 1;
     orvanta.frame()->show();
+    // A logout or shutdown ends the program as File > Exit does.
+    TerminationSignals termination([&orvanta] { orvanta.frame()->onCommand(MenuResources::ID_EXIT); });
     return QApplication::exec();
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the program's code with optimisation in build-release and times the
+# Builds the program's code with optimisation in build and times the
 # plot window's paint pass: bench/plot-run.sh. Prints a table; not part of
 # ./test.sh.
 set -euo pipefail
@@ -8,7 +8,7 @@ root="$(dirname "$here")"
 source "$root/scripts/deps.sh"
 orvanta_install_deps
 
-build="$root/build-release"
+build="$root/build"
 mkdir -p "$build"
 if ! { cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF &&
        cmake --build "$build" -j 2 --target orvanta-plot-bench; } >"$build/plot-bench.log" 2>&1; then

@@ -8,6 +8,7 @@
 
 #include "CliSession.h"
 #include "CliText.h"
+#include "MessageIds.h"
 
 namespace {
 using Arguments = std::vector<std::string>;
@@ -154,7 +155,7 @@ int runTable(CliSession& session, const Arguments& args) {
     const double step = number(session, args[3], "STEP");
     // A step that would never reach the end is refused.
     if (from <= to && OrvantaCalcBase::plotSampleCount(from, to, step) == 0)
-        return answer(false, OrvantaCalcBase::loadString(40260));
+        return answer(false, OrvantaCalcBase::loadString(MessageId::STEP_INVALID));
     std::size_t rows = 0;
     for (double v = from; v <= to && rows < OrvantaCalcBase::MAX_SAMPLES; v += step, ++rows) {
         char x[64];
@@ -167,10 +168,6 @@ int runTable(CliSession& session, const Arguments& args) {
 }
 
 // --- Plot samples, as the plotter receives them ---
-
-bool startsWith(const std::wstring& text, const wchar_t* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
 
 // Positions a sampling walk takes from `from` by `step` while not above `to`.
 std::size_t walkLength(double from, double to, double step, std::size_t capacity) {
@@ -203,11 +200,11 @@ int sampleRange(CliSession& session, const std::wstring& function, const Argumen
     std::vector<double> values(OrvantaCalcBase::plotSampleCount(from, to, step));
     std::wstring body = function.substr(5);
     EngineAdapter& adapter = session.adapter();
-    if (startsWith(function, L"f(y)=")) {
+    if (function.starts_with(L"f(y)=")) {
         const bool ok = adapter.calculatePlotterY(body, from, to, step, values.data(), values.size());
         return printValues(ok, values, walkLength(from, to, step, values.size()));
     }
-    if (startsWith(function, L"f(n)=")) {
+    if (function.starts_with(L"f(n)=")) {
         IExpression::replaceUnknown(body, L'n', L'x');
         const std::size_t marker = body.find(L";f(0)=");
         if (marker != std::wstring::npos || body.find(L"f(x-") != std::wstring::npos) {
@@ -234,11 +231,11 @@ int sampleCurve(CliSession& session, const std::wstring& function, const Argumen
     EngineAdapter& adapter = session.adapter();
     bool ok = false;
     std::size_t coordinates = 2;
-    if (startsWith(function, L"z=f(t)=[")) {
+    if (function.starts_with(L"z=f(t)=[")) {
         ok = adapter.calculateParameter3DFunction(text, count, points[0].data(), points[1].data(),
                                                   points[2].data());
         coordinates = 3;
-    } else if (startsWith(function, L"f(t)=p")) {
+    } else if (function.starts_with(L"f(t)=p")) {
         ok = adapter.calculatePolarFunction(text, count, points[0].data(), points[1].data());
     } else {
         ok = adapter.calculateParameterFunction(text, count, points[0].data(), points[1].data());
@@ -259,9 +256,9 @@ int runSample(CliSession& session, const Arguments& args) {
     const std::wstring function = fromUtf8(args[0]);
     if (!checked(session, function)) return 1;
     for (const wchar_t* prefix : {L"f(x)=", L"f(y)=", L"f(n)="})
-        if (startsWith(function, prefix)) return sampleRange(session, function, args);
+        if (function.starts_with(prefix)) return sampleRange(session, function, args);
     for (const wchar_t* prefix : {L"f(t)=[", L"z=f(t)=[", L"f(t)=p"})
-        if (startsWith(function, prefix)) return sampleCurve(session, function, args);
+        if (function.starts_with(prefix)) return sampleCurve(session, function, args);
     throw UsageError{
         "sample: the function must start with f(x)=, f(y)=, f(n)=, f(t)=[, z=f(t)=[ or f(t)=p=["};
 }

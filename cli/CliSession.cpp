@@ -21,9 +21,12 @@ CliSession::~CliSession() { OrvantaCalcBase::setMessageBoxHandler(nullptr); }
 void CliSession::prepareData() {
     if (m_data_ready) return;
     m_data_ready = true;
+    // Converting and listing units only read: the files are never written
+    // here, whatever state they are in; the user hears once what is wrong.
     m_engine.setDataFolder(DataFolder::resolveDefault());
-    m_engine.prepareDataFolder();
-    m_engine.initConverter();
+    m_engine.initConverter(OrvantaCalcBase::DataAccess::ReadOnly);
+    const std::wstring notice = m_engine.takeDataNotice();
+    if (!notice.empty()) std::cerr << "orvanta-calc: " << toUtf8(notice) << '\n';
 }
 
 const std::vector<CliCommand>& cliCommands() {

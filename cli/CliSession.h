@@ -18,7 +18,7 @@ public:
     OrvantaCalcBase& engine() { return m_engine; }
     EngineAdapter& adapter() { return m_adapter; }
 
-    // Loads the units and the integral table from the data folder (once).
+    // Loads the units from the data folder (once), without writing anything.
     void prepareData();
 
 private:

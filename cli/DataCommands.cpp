@@ -149,9 +149,7 @@ int runConvert(CliSession& session, const std::vector<std::string>& args) {
     std::wstring from = fromUtf8(args[1]);
     std::wstring to = fromUtf8(args[2]);
     std::wstring result;
-    bool ok = session.adapter().calculateConverter(value, from, to, result);
-    // A conversion that has no value is shown as its message, like the view does.
-    ok = ok && result != OrvantaCalcBase::loadString(40100) && result != OrvantaCalcBase::loadString(40230);
+    const bool ok = session.adapter().calculateConverter(value, from, to, result);
     return answer(ok, result);
 }
 

@@ -1,18 +1,47 @@
 // orvanta-calc: the command-line calculator.
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "CliOptions.h"
+#include "CliSession.h"
 #include "CliText.h"
 #include "Complex.h"
-#include "CliSession.h"
+#include "EngineError.h"
 
 namespace {
 const char* const s_version = "orvanta-calc 0.1";
+// No expression is this long; a longer line is dropped as it is read, so that
+// memory stays bounded whatever arrives on standard input.
+constexpr std::size_t MAX_LINE_BYTES = 1 << 20;
+const char* const s_line_too_long = "orvanta-calc: the line is longer than 1 MiB and is not calculated";
+
+// Reads one line without its line break; tooLong tells that it was cut off
+// and must not be calculated. False at the end of the input.
+bool readLine(std::istream& in, std::string& line, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    char chunk[1 << 16];
+    for (bool any = false;;) {
+        in.getline(chunk, sizeof chunk);
+        const auto count = static_cast<std::size_t>(in.gcount());
+        any = any || count > 0;
+        // Full chunk: failbit without the line break; at the end: eofbit;
+        // else the line break was taken and counted.
+        const bool full = in.fail() && !in.eof();
+        const std::size_t stored = full || in.eof() ? count : count - 1;
+        if (line.size() + stored <= MAX_LINE_BYTES)
+            line.append(chunk, stored);
+        else
+            tooLong = true;
+        if (!full) return any;
+        in.clear();
+    }
+}
 
 const wchar_t* resultBasePrefix(CalculatorModes::COMPUTERRESULT base) {
     switch (base) {
@@ -53,7 +82,13 @@ public:
         EngineAdapter& adapter = m_session.adapter();
         switch (m_options.mode) {
         case CalculatorMode::Normal: ok = calculateNormal(input, result); break;
-        case CalculatorMode::Complex: ok = adapter.calculateComplex(input, result); break;
+        case CalculatorMode::Complex: {
+            // A part that is no number ('ln(0)') is shown as such and counts as a failure.
+            Complex value;
+            ok = adapter.calculateComplex(input, result, &value) && std::isfinite(value.getA()) &&
+                 std::isfinite(value.getB());
+            break;
+        }
         case CalculatorMode::Programmer:
             ok = adapter.calculateComputer(input, result);
             if (ok && !m_options.bareProgrammerResult)
@@ -67,9 +102,15 @@ public:
 private:
     bool calculateNormal(std::wstring& input, std::wstring& result) {
         requireParameters(m_options, input);
-        bool ok = m_session.adapter().calculateNormal(input, result);
-        // An infinite or undefined value is shown as its message and counts as a failure.
-        return ok && result != OrvantaCalcBase::loadString(40100) && result != OrvantaCalcBase::loadString(40230);
+        const bool ok = m_session.adapter().calculateNormal(input, result);
+        // A "[" that starts no placeholder ("1+[", a pasted colour code): the
+        // view leaves its result line alone, here it would be an empty answer
+        // counted as a success.
+        if (ok && result.empty()) {
+            result = OrvantaCalcBase::loadString(OrvantaCalcBase::messageForCode(ErrorCode::INVALID_INPUT));
+            return false;
+        }
+        return ok;
     }
 
     CliSession& m_session;
@@ -92,9 +133,15 @@ int runCalculator(CliSession& session) {
     }
     bool interactive = isatty(STDIN_FILENO);
     std::string line;
+    bool tooLong = false;
     while (true) {
         if (interactive) std::cout << "> " << std::flush;
-        if (!std::getline(std::cin, line)) break;
+        if (!readLine(std::cin, line, tooLong)) break;
+        if (tooLong) {
+            std::cout << s_line_too_long << std::endl;
+            allOk = false;
+            continue;
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         allOk = calculator.answer(line, output) && allOk;
@@ -105,6 +152,9 @@ int runCalculator(CliSession& session) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Only the C++ streams are used: unsynchronised, standard input is read in
+    // blocks instead of one C library call per character.
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         CliOptions options = parseOptions(args);

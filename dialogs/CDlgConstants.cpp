@@ -46,7 +46,9 @@ void CDlgConstants::OnInitDialog() {
     m_values.resize(m_keys.size());
     auto* list = control<QComboBox>(LodrinId::CONST_LIST);
     QSignalBlocker quiet(list);
-    LodrinUi::setItems(list, m_keys);
+    list->clear();
+    for (std::size_t slot = 0; slot < m_keys.size(); ++slot)
+        list->addItem(slotText(slot));
     list->setCurrentIndex(m_keys.empty() ? -1 : 0);
     showSlot(list->currentIndex());
 }
@@ -69,5 +71,10 @@ void CDlgConstants::editSlot() {
     const auto i = static_cast<std::size_t>(slot);
     m_keys[i] = control<QLineEdit>(LodrinId::CONST_NAME)->text().toStdWString();
     m_values[i] = control<QLineEdit>(LodrinId::CONST_VALUE)->text().toStdWString();
-    list->setItemText(slot, LodrinUi::qs(m_keys[i]));
+    list->setItemText(slot, slotText(i));
+}
+
+QString CDlgConstants::slotText(std::size_t slot) const {
+    // Numbered like the user keys, so an empty slot is a line of its own too.
+    return QString::number(slot + 1) + QStringLiteral(": ") + LodrinUi::qs(m_keys[slot]);
 }

@@ -22,4 +22,6 @@ protected:
 private:
     void showSlot(int slot);
     void editSlot();
+    // The list's line of a slot: its number and name.
+    QString slotText(std::size_t slot) const;
 };

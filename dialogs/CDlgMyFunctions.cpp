@@ -46,9 +46,6 @@ bool isDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
 
-bool startsWith(const std::wstring& text, const std::wstring& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
 } // namespace
 
 CDlgMyFunctions::CDlgMyFunctions(QWidget* parent) : CLodrinDialog(parent) {
@@ -95,7 +92,7 @@ unsigned CDlgMyFunctions::checkExpression(const std::wstring& expression) {
         return LodrinText::FUNCTION_NAME_ENDS_WITH_DIGIT;
     // A definition that starts with its parameter list has no name at all,
     // whatever its parameters are called.
-    if (startsWith(expression, L"(x") || startsWith(expression, NAME_PLACEHOLDER) ||
+    if (expression.starts_with(L"(x") || expression.starts_with(NAME_PLACEHOLDER) ||
         (definition && open == 0))
         return LodrinText::FUNCTION_NAME_MISSING;
     // A formula without "=" is inserted as it stands and has no name to check.

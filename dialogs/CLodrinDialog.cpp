@@ -1,8 +1,10 @@
 #include "CLodrinDialog.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -45,8 +47,18 @@ struct ButtonTexts {
 constexpr ButtonTexts ENGLISH_BUTTONS{L"OK", L"Cancel"};
 constexpr ButtonTexts GERMAN_BUTTONS{L"OK", L"Abbrechen"};
 
+// The program's window, for a dialog opened without a parent: the visible
+// main window, else whatever window is active.
+const QWidget* programWindow() {
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && qobject_cast<const QMainWindow*>(widget)) return widget;
+    return QApplication::activeWindow();
+}
+
 // The main window emulates the device screen: its client area is the screen.
+// A dialog without a parent is placed over it all the same.
 QRect screenArea(const QWidget* parent) {
+    if (!parent) parent = programWindow();
     if (parent) {
         const QWidget* window = parent->window();
         return QRect(window->mapToGlobal(QPoint(0, 0)), window->size());

@@ -1,14 +1,17 @@
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
 #include <unistd.h>
 
 namespace fuzz {
-Input::Input(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return;
-    m_settings = data[0];
-    m_payload = std::string_view(reinterpret_cast<const char*>(data + 1), size - 1);
+Input::Input(const std::uint8_t* data, std::size_t size, std::size_t settingsBytes) {
+    const std::size_t taken = std::min(size, settingsBytes);
+    for (std::size_t i = 0; i < taken; ++i)
+        m_settings |= static_cast<unsigned>(data[i]) << (8 * i);
+    if (size == taken) return;
+    m_payload = std::string_view(reinterpret_cast<const char*>(data + taken), size - taken);
     std::string_view rest = m_payload;
     for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
         m_fields.push_back(rest.substr(0, end));

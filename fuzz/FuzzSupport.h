@@ -1,4 +1,5 @@
 #pragma once
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -9,13 +10,20 @@
 // What every fuzz target shares: turning the fuzzer's bytes into the texts a
 // user or a file hands the engine.
 namespace fuzz {
-// The fuzzer's bytes: the first one chooses settings, the rest is the payload.
+// The fuzzer's bytes: the first one (or two, for a target with more settings
+// than eight bits hold) chooses settings, the rest is the payload. Settings
+// bits are numbered from the first byte's lowest bit; a second byte holds
+// bits 8 to 15.
 class Input {
 public:
-    Input(const std::uint8_t* data, std::size_t size);
+    Input(const std::uint8_t* data, std::size_t size, std::size_t settingsBytes = 1);
 
-    // Bits of the settings byte, as a number below `choices`.
-    unsigned pick(unsigned shift, unsigned choices) const { return (m_settings >> shift) % choices; }
+    // The bits from `shift` on, as many as `choices` needs, as a number below
+    // `choices`: every setting reads bits of its own, so that each meets every
+    // value of the others.
+    unsigned pick(unsigned shift, unsigned choices) const {
+        return ((m_settings >> shift) & (std::bit_ceil(choices) - 1)) % choices;
+    }
     bool flag(unsigned bit) const { return (m_settings >> bit) & 1u; }
 
     // The payload split at line breaks: field i, or the empty text.

@@ -1,5 +1,7 @@
 // The function calculator and the plotter's sampling: every analysis and
 // sampling entry point on a formula of x (and y or t), over small ranges.
+// Settings, two bytes: the operation in bits 0-3, the range in bits 4-5,
+// raised errors in bit 6, German in bit 7, the step in bits 8-9.
 // Fields: the formula, a second text (the start value of a sequence).
 #include <string>
 #include <vector>
@@ -75,13 +77,13 @@ void analyse(OrvantaCalcBase& engine, unsigned operation, std::wstring f, std::w
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static OrvantaCalcBase* const s_engine = new OrvantaCalcBase();
-    const fuzz::Input input(data, size);
+    const fuzz::Input input(data, size, 2);
     IExpression::s_withex = input.flag(6);
     OrvantaCalcBase::setLanguage(input.flag(7) ? 1 : 0);
     const unsigned operation = input.pick(0, 16);
     const std::wstring formula = fuzz::toText(input.field(0));
     const std::wstring second = fuzz::toText(input.field(1));
     analyse(*s_engine, operation, formula, second, FROM[input.pick(4, 4)], TO[input.pick(4, 4)],
-            STEP[input.pick(5, 4)]);
+            STEP[input.pick(8, 4)]);
     return 0;
 }

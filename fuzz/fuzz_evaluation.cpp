@@ -1,6 +1,8 @@
 // A formula parsed as the plotter parses it and evaluated at many samples,
 // with and without raised errors: the compiled program must agree with
-// evaluating node by node, bit for bit and error for error.
+// evaluating node by node, bit for bit and error for error. Settings: raised
+// errors in bit 0, the angle unit in bits 1-2. Fields: the formula, the
+// definition of the user function f.
 #include <bit>
 #include <cmath>
 #include <cstdio>

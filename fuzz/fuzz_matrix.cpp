@@ -1,5 +1,7 @@
 // The matrix calculator: two matrices of cell texts, every operation, real and
 // complex. The payload is 'rows,columns;cell;cell...' per matrix, one a line.
+// Settings: the operation in bits 0-3, complex cells in bit 4, the number
+// mode in bits 5-6, the polar form in bit 7.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,6 @@
 // The programmer calculator: an input line in every input and result base.
+// Settings: the input base in bits 0-1, the result base in bits 2-3. The
+// payload is the input line.
 #include "EngineAdapter.h"
 #include "FuzzSupport.h"
 #include "OrvantaCalcBase.h"

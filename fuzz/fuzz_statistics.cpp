@@ -1,5 +1,8 @@
 // The statistics calculator: a formula over a list of values, as one list of
-// x values, as (x, y) pairs and as a regression.
+// x values, as (x, y) pairs and as a regression. Settings: the operation in
+// bits 0-1 (x values, pairs, linear and exponential regression), the number
+// mode in bits 2-3, the precision less one in bits 4-7. Fields: the formula,
+// the values.
 #include "EngineAdapter.h"
 #include "FuzzSupport.h"
 #include "OrvantaCalcBase.h"
@@ -15,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::wstring values = fuzz::toText(input.field(1));
     std::wstring result;
     std::wstring quality;
-    switch (input.pick(0, 4)) {
+    const unsigned operation = input.pick(0, 4);
+    switch (operation) {
     case 0:
         adapter.calculateStatisticX(formula, result, values);
         break;
@@ -23,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         adapter.calculateStatisticXY(formula, result, values);
         break;
     default:
-        adapter.calculateStatisticRegression(input.flag(1) ? CalculatorModes::REG_EXPONENTIAL
-                                                           : CalculatorModes::REG_LINEAR,
+        adapter.calculateStatisticRegression(operation == 2 ? CalculatorModes::REG_LINEAR
+                                                            : CalculatorModes::REG_EXPONENTIAL,
                                              result, quality, values);
         break;
     }

@@ -1,6 +1,7 @@
 // The symbolic side of a formula: its text, derivative, simplified form,
 // coefficients and the division by a second formula; each text the engine
-// writes is parsed again, as the function calculator does with it.
+// writes is parsed again, as the function calculator does with it. Settings:
+// raised errors in bit 0. Fields: the formula, the divisor.
 #include <memory>
 
 #include "FuzzSupport.h"

@@ -2,9 +2,11 @@
 // conversion with the units read and a store of the lists.
 //
 // Fields: metrics.dat, base.dat, the value, the unit to convert from and the
-// unit to convert to. With the first settings bit the file fields are the
-// files' bytes as they are; without it they are text, written as the files'
-// UTF-16 so that the records themselves are what changes.
+// unit to convert to. Settings, two bytes: with bit 0 the file fields are the
+// files' bytes as they are, without it text written as the files' UTF-16 so
+// that the records themselves are what changes; German in bit 1; with bit 2
+// the units are the ones the files hold, "from" picked by bits 3-5 and "to"
+// by bits 8-10.
 #include "DataFile.h"
 #include "EngineAdapter.h"
 #include "FuzzSupport.h"
@@ -19,7 +21,7 @@ std::string fileBytes(const fuzz::Input& input, std::size_t field) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static OrvantaCalcBase* const s_engine = new OrvantaCalcBase();
-    const fuzz::Input input(data, size);
+    const fuzz::Input input(data, size, 2);
     const std::filesystem::path& folder = fuzz::freshDataFolder();
     fuzz::writeFile(folder / "metrics.dat", fileBytes(input, 0));
     fuzz::writeFile(folder / "base.dat", fileBytes(input, 1));
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.flag(2) && units > 0) {
         // Convert between two units the files hold, picked by the settings.
         from = s_engine->getMetric(static_cast<int>(input.pick(3, 8)) % units).name;
-        to = s_engine->getMetric(static_cast<int>(input.pick(5, 8)) % units).name;
+        to = s_engine->getMetric(static_cast<int>(input.pick(8, 8)) % units).name;
     }
     EngineAdapter adapter(*s_engine);
     std::wstring result;

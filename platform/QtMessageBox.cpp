@@ -1,5 +1,6 @@
 #include "QtMessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -19,6 +20,8 @@ QMessageBox::Icon toQtIcon(MessageIcon icon) {
 MessageAnswer QtMessageBox::show(QWidget* parent, const std::wstring& text, const std::wstring& caption,
                                  MessageIcon icon, MessageButtons buttons) {
     const bool yesNo = buttons == MessageButtons::YesNo;
+    // A box asked for without a window still opens over the program's window.
+    if (!parent) parent = QApplication::activeWindow();
     QMessageBox box(toQtIcon(icon), QString::fromStdWString(caption), QString::fromStdWString(text),
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
     const int answer = box.exec();

@@ -1,13 +1,14 @@
 #include "SettingsStore.h"
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <vector>
 
 #include "Platform.h"
 
@@ -220,6 +221,39 @@ std::wstring wide(const fs::path& path) {
     return out;
 }
 
+// $HOME, else the user's entry in the password database.
+fs::path homeFolder() {
+    fs::path home = fromEnvironment("HOME");
+    if (home.empty()) {
+        std::vector<char> buffer(16384);
+        passwd entry{};
+        passwd* found = nullptr;
+        if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+            found->pw_dir)
+            home = found->pw_dir;
+    }
+    return home.is_absolute() ? home : fs::path();
+}
+
+// The end of a chain of symbolic links: where a write to file lands.
+fs::path linkTarget(const fs::path& file) {
+    constexpr int MAX_LINKS = 40;
+    fs::path current = file;
+    for (int i = 0; i < MAX_LINKS; ++i) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) break;
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec) break;
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
+}
+
+void showBoth(const std::wstring& english, const std::wstring& german) {
+    Platform::messageBox().show(nullptr, english + L"\n\n" + german, L"Orvanta", MessageIcon::Exclamation,
+                                MessageButtons::Ok);
+}
+
 bool syncAndClose(int fd) {
     const bool synced = ::fsync(fd) == 0;
     return ::close(fd) == 0 && synced;
@@ -230,8 +264,8 @@ fs::path SettingsStore::defaultFolder() {
     if (fs::path dir = fromEnvironment("ORVANTA_CONFIG_DIR"); !dir.empty()) return dir;
     if (fs::path xdg = fromEnvironment("XDG_CONFIG_HOME"); !xdg.empty() && xdg.is_absolute())
         return xdg / "orvanta";
-    if (fs::path home = fromEnvironment("HOME"); !home.empty()) return home / ".config" / "orvanta";
-    return fs::current_path() / ".orvanta";
+    if (fs::path home = homeFolder(); !home.empty()) return home / ".config" / "orvanta";
+    return {};
 }
 
 SettingsStore::SettingsStore(fs::path folder) : m_folder(std::move(folder)) {
@@ -328,39 +362,60 @@ bool SettingsStore::parse(const std::string& text, Keys& keys) {
     return true;
 }
 
+// Only a regular file is read, opened without blocking: a pipe or device of
+// that name would wait for ever or never end.
+bool SettingsStore::readFile(std::string& text) {
+    text.clear();
+    const int fd = ::open(filePath().c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) return true; // no file yet: an empty store
+    struct stat status {};
+    bool ok = fd >= 0 && ::fstat(fd, &status) == 0;
+    if (ok && (!S_ISREG(status.st_mode) || static_cast<std::uintmax_t>(status.st_size) > MAX_FILE_BYTES)) {
+        ::close(fd);
+        setAside(S_ISREG(status.st_mode) ? L"it is too large" : L"it is not a file");
+        return false;
+    }
+    char block[16384];
+    while (ok && text.size() <= MAX_FILE_BYTES) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        text.append(block, static_cast<std::size_t>(n));
+    }
+    if (fd >= 0) ::close(fd);
+    if (ok) return true;
+    // Unreadable (permissions, I/O): keep it where it is and never write
+    // over it, so nothing the user had is lost.
+    m_writable = false;
+    const std::wstring file = wide(filePath());
+    showBoth(L"The settings file " + file +
+                 L" cannot be read. Orvanta starts with its default settings and does not change the file.",
+             L"Die Einstellungsdatei " + file +
+                 L" kann nicht gelesen werden. Orvanta startet mit den Standardeinstellungen und ändert die "
+                 L"Datei nicht.");
+    return false;
+}
+
 void SettingsStore::load() {
-    const fs::path file = filePath();
-    std::error_code ec;
-    const fs::file_status status = fs::status(file, ec);
-    if (!fs::exists(status)) return;
-    if (!fs::is_regular_file(status)) {
-        setAside(L"it is not a file");
+    if (m_folder.empty()) {
+        m_writable = false;
+        showBoth(
+            L"No folder for the settings is known (HOME is not set). Orvanta starts with its default "
+            L"settings and stores nothing.",
+            L"Es ist kein Ordner für die Einstellungen bekannt (HOME ist nicht gesetzt). Orvanta startet "
+            L"mit den Standardeinstellungen und speichert nichts.");
         return;
     }
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (ec || size > MAX_FILE_BYTES) {
+    std::string text;
+    if (!readFile(text) || text.empty()) return;
+    if (text.size() > MAX_FILE_BYTES) {
         setAside(L"it is too large");
         return;
     }
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    if (in) content << in.rdbuf();
-    if (!in || in.bad()) {
-        // Unreadable (permissions, I/O): keep it where it is and never write
-        // over it, so nothing the user had is lost.
-        m_writable = false;
-        Platform::messageBox().show(
-            nullptr,
-            L"The settings file " + wide(file) +
-                L" cannot be read. Orvanta starts with its default settings and does not change the file."
-                L"\n\nDie Einstellungsdatei " +
-                wide(file) +
-                L" kann nicht gelesen werden. Orvanta startet mit den Standardeinstellungen und ändert die "
-                L"Datei nicht.",
-            L"Orvanta", MessageIcon::Exclamation, MessageButtons::Ok);
-        return;
-    }
-    if (!parse(content.str(), m_keys)) setAside(L"it is damaged");
+    if (!parse(text, m_keys)) setAside(L"it is damaged");
 }
 
 void SettingsStore::setAside(const std::wstring& reason) {
@@ -386,23 +441,30 @@ void SettingsStore::setAside(const std::wstring& reason) {
         german = L"Die Einstellungsdatei war unbrauchbar und wurde nach " + wide(target) +
                  L" verschoben. Orvanta startet mit den Standardeinstellungen.";
     }
-    Platform::messageBox().show(nullptr, english + L"\n\n" + german, L"Orvanta", MessageIcon::Exclamation,
-                                MessageButtons::Ok);
+    showBoth(english, german);
 }
 
-bool SettingsStore::writeTemporary(const fs::path& temporary) const {
+bool SettingsStore::writeTemporary(const fs::path& target, fs::path& temporary) const {
     const std::string text = serialize();
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // A name of its own, created exclusively: two programs saving at once
+    // never write into one file, and a link planted beside ours is never
+    // followed.
+    std::string name = target.string() + ".tmpXXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return false;
-    std::size_t written = 0;
-    while (written < text.size()) {
+    temporary = name;
+    struct stat existing {};
+    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0600;
+    bool ok = ::fchmod(fd, mode) == 0;
+    for (std::size_t written = 0; ok && written < text.size();) {
         const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
+        ok = n > 0;
+        if (ok) written += static_cast<std::size_t>(n);
+    }
+    if (!ok) {
+        ::close(fd);
+        return false;
     }
     return syncAndClose(fd);
 }
@@ -412,19 +474,21 @@ bool SettingsStore::flush() {
     if (!m_dirty) return true;
     std::error_code ec;
     fs::create_directories(m_folder, ec);
-    const fs::path temporary = m_folder / (std::string(FILE_NAME) + ".tmp");
-    bool ok = writeTemporary(temporary);
+    const fs::path target = linkTarget(filePath());
+    fs::path temporary;
+    bool ok = writeTemporary(target, temporary);
     if (ok && m_before_replace) ok = m_before_replace(temporary);
     if (ok) {
-        fs::rename(temporary, filePath(), ec);
+        fs::rename(temporary, target, ec);
         ok = !ec;
     }
     if (!ok) {
-        fs::remove(temporary, ec);
+        if (!temporary.empty()) fs::remove(temporary, ec);
         return false;
     }
     // Make the rename itself durable.
-    if (const int dir = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }

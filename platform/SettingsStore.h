@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -11,10 +12,11 @@
 // settings file lists keys and values in the order the program writes them.
 template <class T> class InsertionOrdered {
 public:
+    // Looked up through an index, so that loading a file with many names
+    // stays linear.
     const T* find(const std::wstring& name) const {
-        for (const auto& item : m_items)
-            if (item.first == name) return &item.second;
-        return nullptr;
+        const auto it = m_index.find(name);
+        return it == m_index.end() ? nullptr : &m_items[it->second].second;
     }
     T* find(const std::wstring& name) {
         return const_cast<T*>(static_cast<const InsertionOrdered&>(*this).find(name));
@@ -22,22 +24,33 @@ public:
     // The entry of name, appended empty when it is missing.
     T& operator[](const std::wstring& name) {
         if (T* existing = find(name)) return *existing;
+        m_index.emplace(name, m_items.size());
         return m_items.emplace_back(name, T()).second;
     }
     bool erase(const std::wstring& name) {
-        for (auto it = m_items.begin(); it != m_items.end(); ++it)
-            if (it->first == name) {
-                m_items.erase(it);
-                return true;
-            }
-        return false;
+        const auto it = m_index.find(name);
+        if (it == m_index.end()) return false;
+        // Rare (a deleted value): the positions behind it are counted anew.
+        m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(it->second));
+        reindex();
+        return true;
     }
-    void clear() { m_items.clear(); }
+    void clear() {
+        m_items.clear();
+        m_index.clear();
+    }
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
 private:
+    void reindex() {
+        m_index.clear();
+        for (std::size_t i = 0; i < m_items.size(); ++i)
+            m_index.emplace(m_items[i].first, i);
+    }
+
     std::vector<std::pair<std::wstring, T>> m_items;
+    std::unordered_map<std::wstring, std::size_t> m_index;
 };
 
 // The program's settings: string values under hierarchical keys such as
@@ -59,10 +72,13 @@ public:
     static constexpr std::size_t DEFAULT_BUFFER_BYTES = 200;
 
     // Where the settings live: $ORVANTA_CONFIG_DIR, else
-    // $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta.
+    // $XDG_CONFIG_HOME/orvanta, else HOME/.config/orvanta with HOME from the
+    // environment or the password database; empty when no home is known.
     static std::filesystem::path defaultFolder();
 
     // Loads the settings file of folder (a missing file is an empty store).
+    // Without a folder the settings live in memory only; the user is told
+    // once.
     explicit SettingsStore(std::filesystem::path folder);
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -79,6 +95,9 @@ public:
 
     // Writes the whole store to the file if anything changed since the last
     // flush. False when the file could not be replaced (the old file stays).
+    // The new text goes to a temporary file of its own in the same folder,
+    // created exclusively, synced, then renamed over the file; a settings
+    // file that is a symbolic link stays one (the file it names is replaced).
     bool flush();
 
     const std::filesystem::path& folder() const { return m_folder; }
@@ -105,7 +124,8 @@ public:
 private:
     void load();
     void setAside(const std::wstring& reason);
-    bool writeTemporary(const std::filesystem::path& temporary) const;
+    bool writeTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) const;
+    bool readFile(std::string& text);
     static std::wstring normalizeKey(const std::wstring& key);
 
     std::filesystem::path m_folder;

@@ -16,8 +16,8 @@ class QPainter;
 // window can show the picture while it grows.
 class PlotContext {
 public:
-    PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle, const std::atomic<bool>* running = nullptr,
-                std::function<void()> checkpoint = {});
+    PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle,
+                const std::atomic<bool>* running = nullptr, std::function<void()> checkpoint = {});
     EngineAdapter& engine() { return m_adapter; }
     OrvantaCalcBase& calculator() { return m_engine; }
     bool cancelled() const { return m_running && !m_running->load(std::memory_order_relaxed); }

@@ -110,8 +110,8 @@ void Plot2DRenderer::paint(QPainter& painter, const QSize& client, const PlotJob
 
 void Plot2DRenderer::legend(Pass& pass, const std::wstring& text, const QColor& colour, int line) {
     const QRect box(5, 20 * line, std::max(1, pass.frame.right() - 5), 20);
-    PlotDraw::opaqueText(pass.painter, box, Qt::AlignLeft | Qt::AlignTop, QString::fromStdWString(text), colour,
-                         pass.background);
+    PlotDraw::opaqueText(pass.painter, box, Qt::AlignLeft | Qt::AlignTop, QString::fromStdWString(text),
+                         colour, pass.background);
 }
 
 void Plot2DRenderer::explicitCurve(Pass& pass, const std::wstring& text, bool ofX, const QColor& colour,
@@ -189,8 +189,12 @@ void Plot2DRenderer::implicitCurve(Pass& pass, const std::wstring& text, const Q
     const int bottom = frame.bottom();
     const int lw = pass.lineWidth;
     QPainter& painter = pass.painter;
-    auto mark = [&](int column, int row) { painter.fillRect(QRect(column, row - (lw - 1) / 2, 1, lw), colour); };
-    auto crossed = [c](double before, double now) { return (before < c && c < now) || (before > c && c > now); };
+    auto mark = [&](int column, int row) {
+        painter.fillRect(QRect(column, row - (lw - 1) / 2, 1, lw), colour);
+    };
+    auto crossed = [c](double before, double now) {
+        return (before < c && c < now) || (before > c && c > now);
+    };
     const bool hatch = pass.type == SHOW_GREATER || pass.type == SHOW_LESS;
 
     // Down the columns first, then along the rows, so steep parts are found too.
@@ -202,7 +206,7 @@ void Plot2DRenderer::implicitCurve(Pass& pass, const std::wstring& text, const Q
         double before = 0.0;
         for (int kr = 1;; ++kr) {
             const int row = bottom - (kr - 1) * q;
-            if (row <= 0) break;
+            if (row <= 0 || pass.context.cancelled()) break;
             const double v = value(x, r.ymin + kr * q * frame.ystep());
             if (!std::isfinite(v)) continue;
             if (known && crossed(before, v)) mark(column, row);
@@ -221,7 +225,7 @@ void Plot2DRenderer::implicitCurve(Pass& pass, const std::wstring& text, const Q
         double before = 0.0;
         for (int k = 1;; ++k) {
             const int column = 1 + (k - 1) * q;
-            if (column >= w) break;
+            if (column >= w || pass.context.cancelled()) break;
             const double v = value(r.xmin + k * q * frame.xstep(), y);
             if (!std::isfinite(v)) continue;
             if (known && crossed(before, v)) mark(column, row);
@@ -257,7 +261,8 @@ void Plot2DRenderer::family(Pass& pass, const std::wstring& text, int index) {
         if (capacity == 0) return;
         std::vector<double> values(capacity, GAP);
         std::wstring f = body;
-        if (!pass.context.engine().calculatePlotterTX(f, td, from, to, step, values.data(), capacity)) continue;
+        if (!pass.context.engine().calculatePlotterTX(f, td, from, to, step, values.data(), capacity))
+            continue;
         painter.setPen(curvePen(colour, pass.lineWidth));
         const std::size_t n = std::min(capacity, static_cast<std::size_t>(w) + 1);
         for (std::size_t i = 1; i < n; ++i) {
@@ -265,7 +270,7 @@ void Plot2DRenderer::family(Pass& pass, const std::wstring& text, int index) {
             const double a = frame.rowOf(values[i - 1]);
             const double b = frame.rowOf(values[i]);
             const double bottom = frame.bottom();
-            const bool above = a < 0 && b < 0, below = a > bottom && b > bottom;
+            const bool above = a < 0 && b<0, below = a> bottom && b > bottom;
             const bool across = (a < 0 && b > bottom) || (a > bottom && b < 0);
             if (above || below || across || std::fabs(values[i] - values[i - 1]) > halfRange) continue;
             const QPointF at(static_cast<double>(i), b);

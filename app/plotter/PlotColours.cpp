@@ -25,4 +25,3 @@ QColor PlotColourSequence::next() {
     if (m_monochrome) return Qt::black;
     return QColor(m_red, m_green, m_blue);
 }
-

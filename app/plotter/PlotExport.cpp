@@ -51,7 +51,8 @@ int integer(const QString& text, int low, int high, const char* what) {
     bool ok = false;
     const int v = text.toInt(&ok);
     if (!ok || v < low || v > high)
-        throw Usage{QString::fromLatin1(what) + QStringLiteral(" must be %1..%2: ").arg(low).arg(high) + text};
+        throw Usage{QString::fromLatin1(what) + QStringLiteral(" must be %1..%2: ").arg(low).arg(high) +
+                    text};
     return v;
 }
 
@@ -96,7 +97,8 @@ Options parse(const QStringList& args) {
         } else if (a == QLatin1String("--t-range")) {
             const QStringList v = take(i, 3);
             o.t = PlotTRange{integer(v[0], -100000, 100000, "--t-range FROM"),
-                             integer(v[1], -100000, 100000, "--t-range TO"), integer(v[2], 1, 100000, "--t-range STEP")};
+                             integer(v[1], -100000, 100000, "--t-range TO"),
+                             integer(v[2], 1, 100000, "--t-range STEP")};
             if (o.t.from > o.t.to) throw Usage{QStringLiteral("--t-range wants FROM <= TO")};
         } else if (a == QLatin1String("--zrange")) {
             const QStringList v = take(i, 2);
@@ -186,8 +188,9 @@ int run(const QStringList& arguments, SettingsStore& store) {
         printError(OrvantaCalcBase::loadString(PlotMessages::NO_FUNCTION));
         return EXIT_REFUSED;
     }
-    if (const auto refused = PlotFunctions::checkSet(
-            set, [&](const std::wstring& f, std::wstring& message) { return document.checkFunction(f, message); })) {
+    if (const auto refused = PlotFunctions::checkSet(set, [&](const std::wstring& f, std::wstring& message) {
+            return document.checkFunction(f, message);
+        })) {
         printError(*refused);
         return EXIT_REFUSED;
     }
@@ -217,7 +220,8 @@ int run(const QStringList& arguments, SettingsStore& store) {
         bytes = PlotPass::renderSvg(job, o.size, document.engine(), &result);
         break;
     case PlotPicture::Format::Bmp:
-        bytes = PlotPicture::encodeBmp(PlotPass::renderImage(job, o.size, document.engine(), &result), o.size);
+        bytes =
+            PlotPicture::encodeBmp(PlotPass::renderImage(job, o.size, document.engine(), &result), o.size);
         break;
     default:
         bytes = PlotPicture::encodePng(PlotPass::renderImage(job, o.size, document.engine(), &result));

@@ -9,7 +9,8 @@ class SettingsStore;
 namespace PlotExport {
 inline constexpr const char* OPTION = "--export-plot";
 inline constexpr int EXIT_OK = 0;
-inline constexpr int EXIT_REFUSED = 1; // the set check refused the functions, or the file could not be written
+inline constexpr int EXIT_REFUSED =
+    1; // the set check refused the functions, or the file could not be written
 inline constexpr int EXIT_USAGE = 2;
 
 // Whether the command line asks for an export.

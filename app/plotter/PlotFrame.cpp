@@ -27,12 +27,12 @@ QString format(const char* pattern, double value) {
 // One axis's labels: the x labels run along columns, the y labels along rows.
 struct PlotFrame::Axis {
     bool horizontal;
-    int count;      // W or H
-    double min;     // scaled
+    int count;  // W or H
+    double min; // scaled
     double max;
-    double step;    // units per pixel
-    int origin;     // where the scan starts (the other axis), -1: the whole range
-    int crossing;   // the row (x labels) or column (y labels) the labels sit at
+    double step;  // units per pixel
+    int origin;   // where the scan starts (the other axis), -1: the whole range
+    int crossing; // the row (x labels) or column (y labels) the labels sit at
     bool inPi;
     bool inE;
     double value(int c) const { return horizontal ? min + c * step : max - c * step; }
@@ -68,21 +68,25 @@ void PlotFrame::drawAxes(QPainter& painter, const QFont& font, const QColor& bac
     painter.setPen(QPen(Qt::black, 1));
     if (xAxis) {
         painter.drawLine(0, y0, m_w, y0);
-        PlotDraw::opaqueText(painter, QRect(m_w - 20, y0 - h, 20, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("x/n"),
-                             Qt::black, background);
+        // Right-aligned, so that a font wider than the 20 pixels keeps the label inside.
+        PlotDraw::opaqueText(painter, QRect(m_w - 20, y0 - h, 20, h), Qt::AlignRight | Qt::AlignTop,
+                             QStringLiteral("x/n"), Qt::black, background);
     } else {
         y0 = m_h - h - 10;
     }
     if (yAxis) {
+        painter.setPen(QPen(Qt::black, 1));
         painter.drawLine(x0, 0, x0, m_h);
-        PlotDraw::opaqueText(painter, QRect(x0 - 20, 0, 20, h), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("y"),
-                             Qt::black, background);
+        PlotDraw::opaqueText(painter, QRect(x0 - 20, 0, 20, h), Qt::AlignRight | Qt::AlignTop,
+                             QStringLiteral("y"), Qt::black, background);
     } else {
         x0 = 5;
     }
-    drawLabels(painter, {true, m_w, m_r.xmin, m_r.xmax, m_xstep, yAxis ? x0 : -1, y0, m_units.xPi, m_units.xE},
+    drawLabels(painter,
+               {true, m_w, m_r.xmin, m_r.xmax, m_xstep, yAxis ? x0 : -1, y0, m_units.xPi, m_units.xE},
                background, h);
-    drawLabels(painter, {false, m_h, m_r.ymin, m_r.ymax, m_ystep, xAxis ? y0 : -1, x0, m_units.yPi, m_units.yE},
+    drawLabels(painter,
+               {false, m_h, m_r.ymin, m_r.ymax, m_ystep, xAxis ? y0 : -1, x0, m_units.yPi, m_units.yE},
                background, h);
     painter.restore();
 }
@@ -99,8 +103,9 @@ void PlotFrame::drawLabels(QPainter& painter, const Axis& a, const QColor& backg
         QRect box = a.horizontal ? QRect(c - halfWidth, a.crossing + 3, 2 * halfWidth, h)
                                  : QRect(a.crossing + 5, c - 10, 20, 20);
         const int tw = QFontMetrics(painter.font(), painter.device()).horizontalAdvance(text);
-        if (box.width() < tw) box = a.horizontal ? QRect(c - tw / 2, box.top(), tw, box.height())
-                                                 : QRect(box.left(), box.top(), tw, box.height());
+        if (box.width() < tw)
+            box = a.horizontal ? QRect(c - tw / 2, box.top(), tw, box.height())
+                               : QRect(box.left(), box.top(), tw, box.height());
         if (a.horizontal && number % 2 == 0 && text.size() >= 4 && value != 0.0) box.translate(0, h + 2);
         painter.setPen(QPen(PlotColours::GRID, 1, Qt::DashLine));
         if (a.horizontal)
@@ -109,7 +114,8 @@ void PlotFrame::drawLabels(QPainter& painter, const Axis& a, const QColor& backg
             painter.drawLine(0, c, m_w, c);
         PlotDraw::opaqueText(painter, box, Qt::AlignCenter, text, Qt::black, background);
         if (!below.isEmpty())
-            PlotDraw::opaqueText(painter, box.translated(0, h), Qt::AlignCenter, below, Qt::black, background);
+            PlotDraw::opaqueText(painter, box.translated(0, h), Qt::AlignCenter, below, Qt::black,
+                                 background);
     };
     auto plainText = [&](double v) { return whole ? format("%.0f", std::floor(v)) : format("%.3f", v); };
 
@@ -185,7 +191,8 @@ void bottomBand(QPainter& painter, const QSize& client, const QString& text, con
 void clippedLine(QPainter& painter, QPointF a, QPointF b, const QSize& client) {
     // Liang-Barsky against the client area with a margin wider than any pen.
     const double margin = 16.0;
-    const double xmin = -margin, ymin = -margin, xmax = client.width() + margin, ymax = client.height() + margin;
+    const double xmin = -margin, ymin = -margin, xmax = client.width() + margin,
+                 ymax = client.height() + margin;
     if (std::isnan(a.x()) || std::isnan(a.y()) || std::isnan(b.x()) || std::isnan(b.y())) return;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     double t0 = 0.0, t1 = 1.0;

@@ -33,8 +33,9 @@ std::wstring text(unsigned id) {
     return OrvantaCalcBase::loadString(id);
 }
 
-// The shortest text of each type that can hold a body.
-bool longEnough(const std::wstring& f) {
+// The shortest text of each type that can hold a body; nothing for a text
+// of no known type.
+std::optional<bool> longEnough(const std::wstring& f) {
     struct MinimumLength {
         const wchar_t* prefix;
         std::size_t length;
@@ -45,7 +46,7 @@ bool longEnough(const std::wstring& f) {
     };
     for (const MinimumLength& m : s_minimum)
         if (startsWith(f, m.prefix)) return f.size() >= m.length;
-    return false;
+    return std::nullopt;
 }
 
 bool is3D(const std::wstring& f) {
@@ -134,8 +135,11 @@ std::optional<std::wstring> checkSet(const PlotFunctionSet& set, const FunctionC
     MixFlags flags;
     const std::wstring& f = set.current;
     if (!f.empty()) {
+        // A bare type prefix says "no function" rather than "not valid".
+        const std::optional<bool> length = longEnough(f);
+        if (length == false) return text(M::NO_FUNCTION_SPECIFIED);
         if (!check(f, message)) return message;
-        if (!longEnough(f)) return text(M::NO_FUNCTION_SPECIFIED);
+        if (!length) return text(M::NO_FUNCTION_SPECIFIED);
         if (startsWith(f, L"f(t,x)=") && !set.list.empty()) return text(M::ONE_FAMILY);
         flags.twoD = !is3D(f);
         flags.parametric = startsWith(f, L"f(t)=[");

@@ -3,9 +3,9 @@
 // The program messages and command ids the plotter uses, named once.
 namespace PlotMessages {
 // Message texts (English id; the German text is the id + 1000).
-inline constexpr unsigned NO_FUNCTION = 40132;     // "No function is specified!"
-inline constexpr unsigned INTERNAL_ERROR = 40140;  // "Internal error occured!"
-inline constexpr unsigned OUT_OF_MEMORY = 40160;   // "Not enough memory to perform this operation!"
+inline constexpr unsigned NO_FUNCTION = 40132;           // "No function is specified!"
+inline constexpr unsigned INTERNAL_ERROR = 40140;        // "Internal error occured!"
+inline constexpr unsigned OUT_OF_MEMORY = 40160;         // "Not enough memory to perform this operation!"
 inline constexpr unsigned NO_FUNCTION_SPECIFIED = 40203; // "No function specified!"
 inline constexpr unsigned INVALID_FUNCTION = 40205;      // "Invalid function: "
 inline constexpr unsigned MIX_3D_PARAMETRIC = 40206;
@@ -21,8 +21,8 @@ inline constexpr unsigned MIX_3D_PARAMETRIC_LIST = 40215;
 inline constexpr unsigned MIX_2D_3D = 40216;
 inline constexpr unsigned MIX_2D_FRACTAL = 40218;
 inline constexpr unsigned CALCULATION_ERROR = 40240; // "Error during calculation!"
-inline constexpr unsigned ONE_FAMILY = 40255;    // "Only one f(t,x)-function can be plotted at a time!"
-inline constexpr unsigned SAVE_FAILED = 40256;   // "Could not save file."
+inline constexpr unsigned ONE_FAMILY = 40255;     // "Only one f(t,x)-function can be plotted at a time!"
+inline constexpr unsigned SAVE_FAILED = 40256;    // "Could not save file."
 inline constexpr unsigned ONLY_3D_NOTICE = 40261; // "Only the 3d-function will be plotted!"
 
 // Commands of the plot window, in the order of its toolbar.

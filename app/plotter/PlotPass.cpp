@@ -13,8 +13,8 @@
 #include "PlotPolarRenderer.h"
 #include "PlotSequenceRenderer.h"
 
-PlotContext::PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle, const std::atomic<bool>* running,
-                         std::function<void()> checkpoint)
+PlotContext::PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle,
+                         const std::atomic<bool>* running, std::function<void()> checkpoint)
     : m_engine(engine), m_adapter(engine), m_running(running), m_checkpoint(std::move(checkpoint)) {
     // The engine's evaluation flags belong to the thread that samples.
     m_adapter.settings().angle = angle;

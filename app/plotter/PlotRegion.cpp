@@ -28,8 +28,8 @@ double quarterStep(const PlotRegion& r) {
 }
 } // namespace
 
-std::optional<PlotRegion> zoom(const PlotRegion& r, int direction, const PlotSelection& s, int width, int height,
-                               bool startValueFractal) {
+std::optional<PlotRegion> zoom(const PlotRegion& r, int direction, const PlotSelection& s, int width,
+                               int height, bool startValueFractal) {
     if (!s.empty() && width > 0 && height > 0) {
         const double xstep = (r.xmax - r.xmin) / width;
         const double ystep = (r.ymax - r.ymin) / height;

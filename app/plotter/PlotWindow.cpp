@@ -11,11 +11,11 @@
 #include <tuple>
 
 #include "COrvantaDoc.h"
+#include "Platform.h"
 #include "Plot2DRenderer.h"
 #include "Plot3DRenderer.h"
 #include "PlotMessages.h"
 #include "PlotPicture.h"
-#include "Platform.h"
 #include "Screen.h"
 
 namespace M = PlotMessages;
@@ -120,10 +120,12 @@ private:
 
 PlotWindow::PlotWindow(COrvantaDoc& document, const IPlotSource& source, QWidget* parent)
     : QDialog(parent), m_document(document), m_source(source), m_settings(document.m_plot),
-      m_regions(PlotRegion{document.m_plot.xmin, document.m_plot.xmax, document.m_plot.ymin, document.m_plot.ymax}) {
+      m_regions(PlotRegion{document.m_plot.xmin, document.m_plot.xmax, document.m_plot.ymin,
+                           document.m_plot.ymax}) {
     setObjectName(QStringLiteral("108"));
     setWindowTitle(QStringLiteral("Orvanta"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -136,9 +138,13 @@ PlotWindow::PlotWindow(COrvantaDoc& document, const IPlotSource& source, QWidget
     connect(m_progress, &QTimer::timeout, this, [this] { m_worker->requestPicture(); });
     m_worker = std::make_unique<PlotWorker>(
         document.engine(),
-        [this] { QMetaObject::invokeMethod(this, [this] { pictureReady(); }, Qt::QueuedConnection); },
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { pictureReady(); }, Qt::QueuedConnection);
+        },
         [this](PlotPass::Result r) {
-            QMetaObject::invokeMethod(this, [this, r] { passFinished(static_cast<int>(r)); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, r] { passFinished(static_cast<int>(r)); }, Qt::QueuedConnection);
         });
     // A desktop window: as large as the main window, resizable and maximisable.
     if (parent)
@@ -203,8 +209,8 @@ void PlotWindow::paintCanvas(QPainter& painter) {
     if (!m_selection.empty() || m_pen_active) {
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(QPoint(m_selection.left, m_selection.top),
-                               QPoint(m_selection.right, m_selection.bottom)));
+        painter.drawRect(
+            QRect(QPoint(m_selection.left, m_selection.top), QPoint(m_selection.right, m_selection.bottom)));
     }
     if (m_readout_shown) {
         const QString t = readout(m_pen_latest);
@@ -428,7 +434,8 @@ void PlotWindow::save() {
     std::wstring path;
     const std::wstring filter = L"Bitmap Files (*.bmp);;PNG Files (*.png);;SVG Files (*.svg)";
     const bool german = m_document.m_language != 0;
-    if (!Platform::fileDialog().saveFile(this, german ? L"Bild speichern" : L"Save Picture", filter, L"bmp", path))
+    if (!Platform::fileDialog().saveFile(this, german ? L"Bild speichern" : L"Save Picture", filter, L"bmp",
+                                         path))
         return;
     QString target = QString::fromStdWString(path);
     if (PlotPicture::formatOf(target) == PlotPicture::Format::Unknown) target += QStringLiteral(".bmp");
@@ -493,10 +500,10 @@ void PlotWindow::keyPressEvent(QKeyEvent* event) {
         int id;
     };
     static const KeyCommand keys[] = {
-        {Qt::Key_Plus, M::ID_ZOOM_IN},        {Qt::Key_Equal, M::ID_ZOOM_IN},
-        {Qt::Key_Minus, M::ID_ZOOM_OUT},      {Qt::Key_Right, M::ID_MOVE_RIGHT},
-        {Qt::Key_Left, M::ID_MOVE_LEFT},      {Qt::Key_Up, M::ID_MOVE_UP},
-        {Qt::Key_Down, M::ID_MOVE_DOWN},      {Qt::Key_Backspace, M::ID_LAST_REGION},
+        {Qt::Key_Plus, M::ID_ZOOM_IN},      {Qt::Key_Equal, M::ID_ZOOM_IN},
+        {Qt::Key_Minus, M::ID_ZOOM_OUT},    {Qt::Key_Right, M::ID_MOVE_RIGHT},
+        {Qt::Key_Left, M::ID_MOVE_LEFT},    {Qt::Key_Up, M::ID_MOVE_UP},
+        {Qt::Key_Down, M::ID_MOVE_DOWN},    {Qt::Key_Backspace, M::ID_LAST_REGION},
         {Qt::Key_Home, M::ID_FIRST_REGION},
     };
     for (const KeyCommand& k : keys)

@@ -5,16 +5,16 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <functional>
-#include <mutex>
 #include <vector>
 
 #include "COrvantaDoc.h"
 #include "PlotPass.h"
-#include "PlotWorker.h"
 #include "SettingsStore.h"
+#include <QPainter>
+#include <atomic>
+#include <thread>
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -40,26 +40,24 @@ double timePass(COrvantaDoc& doc, const PlotJob& job) {
     return median(times);
 }
 
-// From the cancel request until the worker has left its pass.
+// From the cancel request until the drawing thread has left its pass (the
+// window's worker then only hands the picture over).
 double timeCancel(COrvantaDoc& doc, const PlotJob& job) {
     std::vector<double> times;
     for (int i = 0; i < 5; ++i) {
-        std::mutex m;
-        std::condition_variable done;
-        bool finished = false;
+        std::atomic<bool> running{true};
         Clock::time_point end;
-        PlotWorker worker(doc.engine(), {}, [&](PlotPass::Result) {
-            std::lock_guard lock(m);
+        std::thread worker([&] {
+            QImage canvas(QSize(1600, 1600), QImage::Format_RGB32);
+            QPainter painter(&canvas);
+            PlotContext context(doc.engine(), job.angle, &running);
+            PlotPass::run(painter, canvas.size(), job, context);
             end = Clock::now();
-            finished = true;
-            done.notify_all();
         });
-        worker.start(job, QSize(1600, 1600));
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
         const auto request = Clock::now();
-        worker.cancel(false);
-        std::unique_lock lock(m);
-        done.wait(lock, [&] { return finished; });
+        running = false;
+        worker.join();
         times.push_back(milliseconds(end - request));
     }
     return median(times);

@@ -99,7 +99,11 @@ Complex::Complex(const std::wstring& text) {
         return;
     }
     if (isPlainNumberText(text)) {
-        m_a = std::wcstod(text.c_str(), nullptr);
+        // The whole text must be the number: read only up to its first bad
+        // character, "3..5" would be 3 and "---1" 0.
+        wchar_t* end = nullptr;
+        m_a = std::wcstod(text.c_str(), &end);
+        if (text.empty() || end != text.c_str() + text.size()) raiseEngineError(ErrorCode::INVALID_INPUT);
         return;
     }
     if (text.rfind(L"pol(", 0) != 0) raiseEngineError(ErrorCode::INVALID_INPUT);

@@ -163,6 +163,9 @@ std::wstring wrapImaginaryLiterals(const std::wstring& text, wchar_t unit) {
         std::size_t end = at + 1;
         while (end < n && isRunChar(text[end]))
             ++end;
+        // A unit between digits ("2i3") is no number of any form; reading it
+        // as a product would answer something the user never wrote.
+        if (start < at && end > at + 1) raiseEngineError(ErrorCode::INVALID_INPUT);
         // A wrapped literal ends before a character that is neither a digit
         // nor a letter, so the next run never reaches back into it.
         const bool wrap = start > 0 && text[start - 1] != L'(' && !isLower(text[start - 1]) &&

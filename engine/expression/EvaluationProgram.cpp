@@ -68,8 +68,16 @@ double divide(double left, double right) {
     return left / right;
 }
 
+// The pairs in the written order, four to a round: no pair is combined with
+// another, so every double is the one the tree gives.
 double addMulRun(double acc, const double* pair, int count) {
-    for (const double* end = pair + 2 * count; pair != end; pair += 2)
+    for (; count >= 4; count -= 4, pair += 8) {
+        acc = (acc + pair[0]) * pair[1];
+        acc = (acc + pair[2]) * pair[3];
+        acc = (acc + pair[4]) * pair[5];
+        acc = (acc + pair[6]) * pair[7];
+    }
+    for (; count > 0; --count, pair += 2)
         acc = (acc + pair[0]) * pair[1];
     return acc;
 }
@@ -80,12 +88,8 @@ double power(double left, double right) {
 
 // The rounding error of product = a * b, exactly: with a fused multiply-add
 // where the processor has one, else (Dekker) with each factor split into
-// halves of 26 bits, whose products are all exact.
-#ifdef FP_FAST_FMA
-double productError(double a, double b, double product) {
-    return std::fma(a, b, -product);
-}
-#else
+// halves of 26 bits, whose products are all exact. Both give the same error,
+// so the cube below is the same double either way.
 struct Split {
     double hi;
     double lo;
@@ -95,12 +99,18 @@ Split split(double a) {
     const double hi = c - (c - a);
     return {hi, a - hi};
 }
-double productError(double a, double b, double product) {
-    const Split sa = split(a);
-    const Split sb = split(b);
-    return ((sa.hi * sb.hi - product) + sa.hi * sb.lo + sa.lo * sb.hi) + sa.lo * sb.lo;
-}
-#endif
+struct SplitProductError {
+    [[gnu::always_inline]] double operator()(double a, double b, double product) const {
+        const Split sa = split(a);
+        const Split sb = split(b);
+        return ((sa.hi * sb.hi - product) + sa.hi * sb.lo + sa.lo * sb.hi) + sa.lo * sb.lo;
+    }
+};
+struct FusedProductError {
+    [[gnu::always_inline]] double operator()(double a, double b, double product) const {
+        return __builtin_fma(a, b, -product);
+    }
+};
 
 // x^3 as the power function gives it, in a fraction of its time. The cube is
 // computed to about 104 bits; the library's power function is never more than
@@ -108,7 +118,8 @@ double productError(double a, double b, double product) {
 // than 0.45 units to a double, that double is what the power function
 // returns too. Cubes closer to the middle between two doubles, and those
 // outside the range where the products stay exact, ask the power function.
-double cube(double x) {
+template <class ProductError> [[gnu::always_inline]] inline double cubeWith(double x) {
+    const ProductError productError;
     const double magnitude = std::fabs(x);
     if (!(magnitude > 0x1p-250 && magnitude < 0x1p+250)) return std::pow(x, 3.0);
     const double square = x * x;
@@ -124,6 +135,22 @@ double cube(double x) {
     if ((bits & 0x000fffffffffffffu) == 0) unit *= 0.5;
     return distance < 0.45 * unit ? result : std::pow(x, 3.0);
 }
+
+#if defined(FP_FAST_FMA)
+double cube(double x) { return cubeWith<FusedProductError>(x); }
+#elif defined(__x86_64__)
+// The fused multiply-add instruction where the processor has it, chosen once.
+[[gnu::target("fma")]] double cubeFused(double x) { return cubeWith<FusedProductError>(x); }
+double cubeSplit(double x) { return cubeWith<SplitProductError>(x); }
+bool hasFusedMultiplyAdd() {
+    __builtin_cpu_init(); // the answer is needed before the library's constructors ran
+    return __builtin_cpu_supports("fma");
+}
+const bool s_fusedMultiplyAdd = hasFusedMultiplyAdd();
+double cube(double x) { return s_fusedMultiplyAdd ? cubeFused(x) : cubeSplit(x); }
+#else
+double cube(double x) { return cubeWith<SplitProductError>(x); }
+#endif
 
 // A constant of exactly 2^k whose reciprocal is a normal number: dividing by
 // it and multiplying by the reciprocal are both exact scalings and give the
@@ -632,6 +659,11 @@ End:
 } // namespace
 
 double EvaluationProgram::run(double x, double y) const {
+    // A formula that is one run of additions and multiplications of a
+    // variable ("((x+1)*2-3)/4") needs none of the machinery of the steps.
+    const Step& first = m_steps.front();
+    if (first.code == Code::VarAddMulRun && m_steps[1].code == Code::End)
+        return addMulRun(first.variable == 0 ? x : y, m_constants.data() + first.target, first.count);
     return m_withCalls ? runSteps<true>(m_steps.data(), m_constants.data(), x, y)
                        : runSteps<false>(m_steps.data(), m_constants.data(), x, y);
 }

@@ -7,17 +7,13 @@
 #include "TextRewrite.h"
 
 namespace {
-bool startsWith(std::wstring_view text, std::wstring_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // Circular functions take their argument in the angle unit; a constant
 // argument is converted once, when the call is parsed.
 bool isCircular(std::wstring_view name) {
     for (std::wstring_view hyperbolic : {L"sinh", L"cosh", L"tanh", L"coth"})
-        if (startsWith(name, hyperbolic)) return false;
+        if (name.starts_with(hyperbolic)) return false;
     for (std::wstring_view circular : {L"sin", L"cos", L"tan", L"cot"})
-        if (startsWith(name, circular)) return true;
+        if (name.starts_with(circular)) return true;
     return false;
 }
 

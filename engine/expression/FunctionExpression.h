@@ -40,6 +40,7 @@ public:
 
     // A root evaluates through its compiled program (see EvaluationProgram).
     void setProgram(std::unique_ptr<EvaluationProgram> program) { m_program = std::move(program); }
+    const EvaluationProgram* getProgram() const { return m_program.get(); }
 
     // The steps of calculate (x, y) for one-argument calls, shared with the
     // compiled program so that both keep the same cache in the same way.

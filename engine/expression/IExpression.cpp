@@ -3,11 +3,11 @@
 #include "IExpressionHolder.h"
 #include "PolynomTerm.h"
 
-double IExpression::s_lastresult = 0.0;
-bool IExpression::s_withex = false;
-CalculatorModes::MODE IExpression::s_mode = CalculatorModes::RAD;
+VEMTRA_THREAD_STATE double IExpression::s_lastresult = 0.0;
+VEMTRA_THREAD_STATE bool IExpression::s_withex = false;
+VEMTRA_THREAD_STATE CalculatorModes::MODE IExpression::s_mode = CalculatorModes::RAD;
 OrvantaCalcBase* IExpression::s_calculator = nullptr;
-IExpression::COMPMODE IExpression::s_compmode = IExpression::COMP_HEX;
+VEMTRA_THREAD_STATE IExpression::COMPMODE IExpression::s_compmode = IExpression::COMP_HEX;
 
 // Parsing, evaluating and destroying a tree recurse about once per level; this
 // many levels leave the stack far from its end even under the sanitizers and

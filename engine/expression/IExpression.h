@@ -9,6 +9,13 @@
 #include "EngineError.h"
 
 class IExpressionHolder;
+
+// Evaluation state (raise-errors flag, angle unit, programmer base, last
+// sequence value, last error) belongs to the thread that evaluates: a plot or
+// analysis worker sets its own flags and never disturbs the GUI thread. The
+// initial-exec model reaches such a variable with one load instead of a call
+// per access; it holds because the library is loaded with the program.
+#define VEMTRA_THREAD_STATE thread_local __attribute__((tls_model("initial-exec")))
 class PolynomTerm;
 class OrvantaCalcBase;
 
@@ -76,15 +83,23 @@ public:
     static const int s_pretranslate_len;
     static const FunctionEntry s_functions[];
     static const int s_functions_len;
-    static double s_lastresult;
-    static bool s_withex;
-    static CalculatorModes::MODE s_mode;
+    // Per thread (see VEMTRA_THREAD_STATE): the last value of a recursive
+    // sequence, whether domain errors raise, and the angle unit.
+    static VEMTRA_THREAD_STATE double s_lastresult;
+    static VEMTRA_THREAD_STATE bool s_withex;
+    static VEMTRA_THREAD_STATE CalculatorModes::MODE s_mode;
+    // The facade whose user constants and functions the pre-translation reads.
+    // It is shared by every thread: the program edits those tables only on the
+    // GUI thread while no worker runs (a plot pass is cancelled first).
     static OrvantaCalcBase* s_calculator;
 
     // Deepest recursion the parsers accept (a level per parenthesis pair, call
     // and operator of a chain: "1+1+1" is a left-deep tree); deeper text raises 1007.
     static const int s_max_depth;
 
+    // The parsers hand out trees that belong to the caller. A tree is used by
+    // one thread at a time (its function caches live in its nodes): parallel
+    // work parses one tree per thread. Any thread may parse and evaluate.
     static IExpression* parseExpression(const std::wstring& text, bool pretranslate);
     static IExpression* parseExpressionComplete(const std::wstring& text, bool pretranslate);
     static void preTranslate(std::wstring& text);
@@ -123,7 +138,7 @@ public:
     static double calculateEulerGCD(double a, double b);
 
     // --- Programmer mode ---
-    static COMPMODE s_compmode;
+    static VEMTRA_THREAD_STATE COMPMODE s_compmode; // per thread
     static IExpression* parseComputerExpression(const std::wstring& text);
     static std::uint64_t getLongValueFromBin(const std::wstring& text);
     static std::uint64_t getLongValueFromHex(const std::wstring& text);

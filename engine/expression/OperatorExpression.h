@@ -39,6 +39,7 @@ public:
 
     // A root evaluates through its compiled program (see EvaluationProgram).
     void setProgram(std::unique_ptr<EvaluationProgram> program) { m_program = std::move(program); }
+    const EvaluationProgram* getProgram() const { return m_program.get(); }
 
 private:
     // squareByProduct: an exponent of exactly 2 is computed as a product.

@@ -1,6 +1,7 @@
 #include "AnalysisSupport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -16,15 +17,19 @@ bool walkIsBounded(double from, double to, double h, std::size_t maxSamples) {
     if (!isValid(from) || !isValid(to) || !isValid(h) || h <= 0.0) return false;
     if (to <= from) return true; // at most the first position
     if ((to - from) / h >= static_cast<double>(maxSamples)) return false;
-    // Where the numbers are largest the spacing of doubles is widest: if the
-    // step moves the position there, it moves it everywhere in the range.
+    // Where the numbers are largest the spacing of doubles is widest: a step
+    // of at least that spacing moves every position of the range. A smaller
+    // one may round back to where it was (1E16 + 1 is 1E16) at some
+    // positions even when it moves others.
     const double widest = std::max(std::fabs(from), std::fabs(to));
-    return widest + h != widest;
+    return h >= std::nextafter(widest, HUGE_VAL) - widest;
 }
 
 bool walkRefused(double from, double to, double step, std::size_t maxSamples) {
     if (walkIsBounded(from, to, step, maxSamples)) return false;
-    refuse(!isValid(from) ? msg::FROM_INVALID : !isValid(to) ? msg::TO_INVALID : msg::STEP_INVALID);
+    refuse(!isValid(from) ? MessageId::FROM_INVALID
+           : !isValid(to) ? MessageId::TO_INVALID
+                          : MessageId::STEP_INVALID);
     return true;
 }
 

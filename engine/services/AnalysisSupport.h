@@ -8,6 +8,7 @@
 #include <string>
 
 #include "IExpressionHolder.h"
+#include "MessageIds.h"
 
 namespace analysis {
 
@@ -129,38 +130,5 @@ void dropSuffix(std::wstring& text, const std::wstring& tail);
 
 // Sets the message `id` as the last error and returns false.
 bool refuse(unsigned int id);
-
-// Messages of the analysis and sampling operations.
-namespace msg {
-constexpr unsigned int POLAR_RANGE = 40117;     // "The value of t must be specified like 0..2"
-constexpr unsigned int END_BRACKET = 40115;     // "Function must end with ]"
-constexpr unsigned int NEED_T = 40116;          // "Function must contain t:="
-constexpr unsigned int PARAMETER_RANGE = 40118; // "The value of t must be specified like 0..2"
-constexpr unsigned int NEED_Y = 40119;          // "Function must contain y:="
-constexpr unsigned int NEED_X = 40120;          // "Function must contain x:="
-constexpr unsigned int NOT_VALID = 40155;       // "The input is not valid!"
-constexpr unsigned int INTEGRAL_BOX = 40177;    // the refusal, with its reason, in a message box
-constexpr unsigned int INTEGRAL_REFUSED = 40178;
-constexpr unsigned int NO_DISCONTINUITIES = 40179;
-constexpr unsigned int DISCONTINUITIES = 40180;
-constexpr unsigned int NO_EXTREMA = 40181;
-constexpr unsigned int EXTREMA = 40182;
-constexpr unsigned int NO_ZEROS = 40183;
-constexpr unsigned int ZEROS = 40185; // "f(x)=0 at "
-constexpr unsigned int NO_SADDLE_POINTS = 40194;
-constexpr unsigned int SADDLE_POINTS = 40195;
-constexpr unsigned int FROM_INVALID = 40258; // "Error. From-value is not valid!"
-constexpr unsigned int TO_INVALID = 40259;   // "Error. To-value is not valid!"
-constexpr unsigned int STEP_INVALID = 40260; // "Error. step-width is not valid!"
-constexpr unsigned int ZEROS_RANGE = 40275;  // "Please specify the range in which the zero-points ..."
-constexpr unsigned int EXTREMA_RANGE = 40276;
-constexpr unsigned int SADDLE_RANGE = 40278;
-constexpr unsigned int DISCONTINUITIES_RANGE = 40279;
-constexpr unsigned int NO_POLYNOM_PARTS = 40314;
-constexpr unsigned int NO_DIVISION_FORM = 40323;
-} // namespace msg
-
-// Raised by a search over a range for a text without x: "No function is specified!"
-constexpr std::uint32_t NO_FUNCTION_OF_X = 1033;
 
 } // namespace analysis

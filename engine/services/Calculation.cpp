@@ -6,11 +6,10 @@
 
 #include "EngineGuard.h"
 #include "EngineRandom.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr unsigned MSG_INFINITE = 40100;
-constexpr unsigned MSG_NAN = 40230;
 
 // Seconds times 100 plus milliseconds of the current time of day.
 unsigned int timeOfDaySeed() {
@@ -110,18 +109,23 @@ bool OrvantaCalcBase::calculateNormal(std::wstring& input, double& result) {
 }
 
 bool OrvantaCalcBase::calculateNormal(std::wstring& input, std::wstring& result) {
-    replaceEHoch(input);
     double value = 0.0;
+    return calculateNormal(input, result, value);
+}
+
+bool OrvantaCalcBase::calculateNormal(std::wstring& input, std::wstring& result, double& value) {
+    replaceEHoch(input);
+    value = 0.0;
     if (!calculateNormal(input, value)) return false;
     result.clear();
     if (std::isnan(value)) {
-        result += loadString(MSG_NAN);
+        result += loadString(MessageId::NOT_A_NUMBER_VALUE);
     } else if (std::isfinite(value)) {
         std::wstring text;
         IExpression::value2String(value, text, 10);
         result += text;
     } else {
-        result += loadString(MSG_INFINITE);
+        result += loadString(MessageId::INFINITE_VALUE);
     }
     return true;
 }
@@ -129,8 +133,7 @@ bool OrvantaCalcBase::calculateNormal(std::wstring& input, std::wstring& result)
 Complex OrvantaCalcBase::calculateValueComplex(std::wstring& input) {
     return guarded<Guard::Recording>([&] {
         std::unique_ptr<IExpression> tree(IExpression::parseComplexExpression(input));
-        s_erg = tree->calculateComplexConst();
-        return s_erg;
+        return tree->calculateComplexConst();
     });
 }
 
@@ -182,4 +185,6 @@ bool OrvantaCalcBase::calculateComputer(std::wstring& input, std::wstring& resul
     });
 }
 
+// There is no expert mode behind this entry point: the program keeps the call,
+// so every line succeeds and leaves the result as it was.
 bool OrvantaCalcBase::calculateExpertMode(const std::wstring&, std::wstring&) { return true; }

@@ -3,21 +3,13 @@
 #include <cmath>
 #include <string_view>
 
+#include "LocalText.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr unsigned MSG_INFINITE = 40100;
-constexpr unsigned MSG_BASE_METRIC = 40103;
-constexpr unsigned MSG_METRIC_EXISTS = 40104;
-constexpr unsigned MSG_NO_CONVERSION = 40105;
-constexpr unsigned MSG_FILL_BOTH = 40106;
-constexpr unsigned MSG_NAN = 40230;
 
 // Refusals the message table has no number for.
-struct LocalText {
-    const wchar_t* english;
-    const wchar_t* german;
-};
 constexpr LocalText INVALID_NAME = {
     L"A name must not be empty or contain \";\", \",\" or control characters: ",
     L"Ein Name darf nicht leer sein und kein \";\", \",\" oder Steuerzeichen "
@@ -28,10 +20,6 @@ constexpr LocalText INVALID_FACTOR = {L"The factor must be a positive number!",
                                       L"Der Faktor muss eine positive Zahl sein!"};
 constexpr LocalText TOO_MANY_KINDS = {L"No more metric kinds can be added!",
                                       L"Es können keine weiteren Metrikarten hinzugefügt werden!"};
-
-std::wstring localText(const LocalText& text) {
-    return OrvantaCalcBase::s_language != 0 ? text.german : text.english;
-}
 
 // ";" and "," separate the records and fields of the unit files, and a
 // control character would make them unreadable.
@@ -102,7 +90,8 @@ bool OrvantaCalcBase::addMetricKind(const std::wstring& group, const std::wstrin
     if (findGroup(group) >= 0 || (!m_groups.empty() && m_groups.front() == group)) {
         return refuse(localText(KIND_EXISTS) + group, MessageIcon::Stop);
     }
-    if (findMetric(baseUnit) >= 0) return refuse(loadString(MSG_METRIC_EXISTS) + baseUnit, MessageIcon::Stop);
+    if (findMetric(baseUnit) >= 0)
+        return refuse(loadString(MessageId::METRIC_EXISTS) + baseUnit, MessageIcon::Stop);
     if (getGroupSize() >= MAX_GROUPS) return refuse(localText(TOO_MANY_KINDS), MessageIcon::Stop);
 
     std::vector<std::wstring> groups = m_groups;
@@ -128,7 +117,7 @@ bool OrvantaCalcBase::deleteMetricKind(const std::wstring& group) {
 }
 
 bool OrvantaCalcBase::addMetric(const std::wstring& name, const std::wstring& group, double factor) {
-    if (findMetric(name) >= 0) return refuse(loadString(MSG_METRIC_EXISTS) + name, MessageIcon::Stop);
+    if (findMetric(name) >= 0) return refuse(loadString(MessageId::METRIC_EXISTS) + name, MessageIcon::Stop);
     if (!isStorableName(name)) return refuse(localText(INVALID_NAME) + name, MessageIcon::Stop);
     if (!std::isfinite(factor) || factor <= 0.0) return refuse(localText(INVALID_FACTOR), MessageIcon::Stop);
     const int kind = findGroup(group);
@@ -142,7 +131,7 @@ bool OrvantaCalcBase::deleteMetric(const std::wstring& name) {
     const int index = findMetric(name);
     if (index < 0) return false;
     if (m_metrics[static_cast<std::size_t>(index)].factor == 1.0) {
-        return refuse(loadString(MSG_BASE_METRIC) + name, MessageIcon::Stop);
+        return refuse(loadString(MessageId::BASE_METRIC) + name, MessageIcon::Stop);
     }
     std::vector<Metric> metrics = m_metrics;
     metrics.erase(metrics.begin() + index);
@@ -168,7 +157,7 @@ bool OrvantaCalcBase::proove_converter(std::wstring& value, std::wstring& from, 
                                        double& fromFactor, double& toFactor) {
     if (!proove(value)) return false;
     if (from.empty() || to.empty()) {
-        setLastError(loadString(MSG_FILL_BOTH));
+        setLastError(loadString(MessageId::CONVERTER_FILL_BOTH));
         return false;
     }
     if (m_metrics.empty()) {
@@ -182,7 +171,7 @@ bool OrvantaCalcBase::proove_converter(std::wstring& value, std::wstring& from, 
         if (metric.name == to) toMetric = &metric;
     }
     if (fromMetric == nullptr || toMetric == nullptr || fromMetric->kind != toMetric->kind) {
-        setLastError(loadString(MSG_NO_CONVERSION));
+        setLastError(loadString(MessageId::NO_CONVERSION));
         return false;
     }
     fromFactor = fromMetric->factor;
@@ -192,9 +181,15 @@ bool OrvantaCalcBase::proove_converter(std::wstring& value, std::wstring& from, 
 
 bool OrvantaCalcBase::calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to,
                                          std::wstring& result) {
+    double converted = 0.0;
+    return calculateConverter(value, from, to, result, converted);
+}
+
+bool OrvantaCalcBase::calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to,
+                                         std::wstring& result, double& v) {
     double fromFactor = 0.0;
     double toFactor = 0.0;
-    double v = 0.0;
+    v = 0.0;
     if (!proove_converter(value, from, to, fromFactor, toFactor) || !calculateNormal(value, v)) return false;
 
     const int fromScale = temperatureIndex(from);
@@ -206,9 +201,9 @@ bool OrvantaCalcBase::calculateConverter(std::wstring& value, std::wstring& from
     }
     // Shown like a normal calculation whose value is not finite.
     if (std::isnan(v)) {
-        result = loadString(MSG_NAN);
+        result = loadString(MessageId::NOT_A_NUMBER_VALUE);
     } else if (std::isinf(v)) {
-        result = loadString(MSG_INFINITE);
+        result = loadString(MessageId::INFINITE_VALUE);
     } else {
         IExpression::value2String(v, result, 10);
     }

@@ -11,8 +11,24 @@
 // between their bytes and wide strings, and replaces them all-or-nothing.
 class DataFile {
 public:
-    // Reads at most limit bytes of file into bytes; false if it cannot be opened.
+    enum class ReadResult {
+        Read,      // bytes holds the file (up to the limit)
+        Missing,   // nothing of that name
+        Unreadable // there is something, but it cannot be read as a file
+    };
+    // Reads at most limit bytes of file into bytes. Only a regular file is
+    // read: a pipe or device of that name would block or never end, so it
+    // counts as unreadable, as do files without read permission.
+    static ReadResult readFile(const std::filesystem::path& file, std::string& bytes, std::size_t limit);
+    // The same, true only for Read.
     static bool readBytes(const std::filesystem::path& file, std::string& bytes, std::size_t limit);
+
+    // Moves the files of a set aside together under the first suffix
+    // ".corrupt", ".corrupt-2", ... that none of them has yet, never over an
+    // existing file. Missing files are skipped. Returns the new names (empty
+    // for a skipped file), or nothing when a file could not be moved; files
+    // moved before the failure are then put back.
+    static std::vector<std::filesystem::path> moveAside(const std::vector<std::filesystem::path>& files);
 
     // Decodes UTF-16 little-endian bytes; a byte-order mark at the start is
     // dropped and an odd last byte (a cut-off file) ignored. Returns false when
@@ -26,8 +42,11 @@ public:
         std::string bytes;
     };
     // Writes each replacement to a temporary file beside its target and, once
-    // all are written, renames them over their targets in order, so a failed
-    // write or a crash before the renames leaves every target as it was.
+    // all are written and synced, renames them over their targets in order, so
+    // a failed write or a crash before the renames leaves every target as it
+    // was. Each temporary file has a name of its own, is created exclusively
+    // and never through a link; a target that is a symbolic link stays one:
+    // the file it points to is replaced.
     // Returns -1 on success, else the index of the replacement that failed
     // (when a rename fails, the ones before it have already been replaced).
     static int replaceFiles(const std::vector<Replacement>& replacements);
@@ -36,7 +55,10 @@ public:
     // first rename, to simulate the process dying at the worst moment.
     static std::function<void()> s_before_rename;
 
+    // Where a write to file lands: the end of its chain of symbolic links.
+    static std::filesystem::path linkTarget(const std::filesystem::path& file);
+
 private:
-    static bool writeTemporary(const std::filesystem::path& temporary, const std::string& bytes);
-    static std::filesystem::path temporaryFor(const std::filesystem::path& target);
+    static bool writeTemporary(const std::filesystem::path& target, const std::string& bytes,
+                               std::filesystem::path& temporary);
 };

@@ -10,9 +10,14 @@ public:
     static constexpr const char* ENVIRONMENT_VARIABLE = "ORVANTA_DATA_DIR";
 
     // $ORVANTA_DATA_DIR, else $XDG_DATA_HOME/orvanta (only an absolute
-    // XDG_DATA_HOME counts), else $HOME/.local/share/orvanta; empty when none
-    // of them is known.
+    // XDG_DATA_HOME counts), else HOME/.local/share/orvanta; empty when none
+    // of them is known. Never the current folder: files there are not ours.
     static std::filesystem::path resolveDefault();
+
+    // $HOME, else the home folder the password database gives the user (a
+    // service or "env -i" may start us without HOME); empty when neither is
+    // an absolute path.
+    static std::filesystem::path homeFolder();
 
     // Creates folder and its parents when missing; true if it is a folder
     // afterwards.

@@ -54,10 +54,10 @@ bool OrvantaCalcBase::calculateFunctionDiscontinues(IExpressionHolder& f, IExpre
         jumps.clear();
         undefined.clear();
         if (f.isEmpty()) raiseEngineError(ErrorCode::INVALID_INPUT);
-        if (!isValid(from) || !isValid(to)) return analysis::refuse(analysis::msg::DISCONTINUITIES_RANGE);
+        if (!isValid(from) || !isValid(to)) return analysis::refuse(MessageId::DISCONTINUITIES_RANGE);
         const double h = 1.0 / SAMPLES_PER_UNIT;
         if (!analysis::walkIsBounded(from, to, h, MAX_SAMPLES))
-            return analysis::refuse(analysis::msg::DISCONTINUITIES_RANGE);
+            return analysis::refuse(MessageId::DISCONTINUITIES_RANGE);
         auto value = [&f](double x) { return f.calculate(x, 0.0); };
         auto slope = [&df](double x) { return analysis::valueAt(df, x); };
 
@@ -95,10 +95,11 @@ bool OrvantaCalcBase::calculateFunctionDiscontinues(std::wstring& f, double from
         undefined.clear();
         std::wstring unused;
         if (!prepareFunction(f, unused, true)) return false;
-        analysis::parseInto(s_he1, f);
+        IExpressionHolder tree, derivative;
+        analysis::parseInto(tree, f);
         // Without a derivative only jumps of f itself are found.
-        analysis::parseDerivative(s_he1, s_he2, false);
-        return calculateFunctionDiscontinues(s_he1, s_he2, from, to, jumps, undefined);
+        analysis::parseDerivative(tree, derivative, false);
+        return calculateFunctionDiscontinues(tree, derivative, from, to, jumps, undefined);
     });
 }
 
@@ -107,9 +108,9 @@ bool OrvantaCalcBase::calculateFunctionDiscontinues(std::wstring& f, std::wstrin
     result.clear();
     std::vector<double> jumps, undefined;
     if (!calculateFunctionDiscontinues(f, from, to, jumps, undefined)) return false;
-    result = loadString(analysis::msg::DISCONTINUITIES) + analysis::rangeText("(%.2f,%.2f)=", from, to);
+    result = loadString(MessageId::DISCONTINUITIES) + analysis::rangeText("(%.2f,%.2f)=", from, to);
     if (jumps.empty()) {
-        result += loadString(analysis::msg::NO_DISCONTINUITIES);
+        result += loadString(MessageId::NO_DISCONTINUITIES);
         return true;
     }
     for (double x : jumps)

@@ -3,27 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-constexpr unsigned MSG_INFINITE = 40100;
-constexpr unsigned MSG_NAN = 40230;
-constexpr unsigned MSG_NO_TYPE = 40219;
-constexpr unsigned MSG_NO_RESULT = 40220;
-constexpr unsigned MSG_FUNCTION = 40221;
-constexpr unsigned MSG_UNKNOWN_VARIABLES = 40222;
-constexpr unsigned MSG_SEQUENCE = 40223;
-constexpr unsigned MSG_NOT_VALID = 40224;
-constexpr unsigned MSG_PARAMETER_FUNCTION = 40225;
-constexpr unsigned MSG_IMPLICIT_START = 40226;
-constexpr unsigned MSG_IMPLICIT_NO_RESULT = 40227;
-constexpr unsigned MSG_RESULT_NUMBER = 40228;
-constexpr unsigned MSG_SEQUENCE_DEPENDENCE = 40229;
+#include "MessageIds.h"
 
+namespace {
 const wchar_t* const s_placeholders[4] = {L"[w]", L"[x]", L"[y]", L"[z]"};
 const wchar_t s_placeholder_names[4] = {L'w', L'x', L'y', L'z'};
 
 std::wstring msg(unsigned id) { return OrvantaCalcBase::loadString(id); }
-
-bool startsWith(const std::wstring& text, const wchar_t* prefix) { return text.find(prefix) == 0; }
 
 void replaceAll(std::wstring& text, const std::wstring& from, const std::wstring& to) {
     for (std::size_t pos = text.find(from); pos != std::wstring::npos; pos = text.find(from, pos + to.size()))
@@ -49,24 +35,25 @@ bool fail(std::wstring& message, const std::wstring& text) {
 
 // "Function f(x)=... is not valid!" and its siblings.
 std::wstring notValid(unsigned kind, const std::wstring& text) {
-    return msg(kind) + L" " + text + msg(MSG_NOT_VALID);
+    return msg(kind) + L" " + text + msg(MessageId::NOT_VALID_SUFFIX);
 }
 
 // An explicit function of x or y, or a sequence, must have a value somewhere.
 bool checkExplicit(OrvantaCalcBase& engine, const std::wstring& text, std::wstring& message) {
-    const bool inX = startsWith(text, L"f(x)="), inY = startsWith(text, L"f(y)=");
-    if (!inX && !inY && !startsWith(text, L"f(n)=")) return true;
+    const bool inX = text.starts_with(L"f(x)="), inY = text.starts_with(L"f(y)=");
+    if (!inX && !inY && !text.starts_with(L"f(n)=")) return true;
     std::wstring body = text.substr(5);
     // A function of y is tried along y; along x it would be tried at y = 0 only.
-    if (inX || inY) return engine.prooveFunction(body, inX) || fail(message, notValid(MSG_FUNCTION, text));
-    return engine.prooveFolge(body) || fail(message, notValid(MSG_SEQUENCE, text));
+    if (inX || inY)
+        return engine.prooveFunction(body, inX) || fail(message, notValid(MessageId::FUNCTION_WORD, text));
+    return engine.prooveFolge(body) || fail(message, notValid(MessageId::SEQUENCE_WORD, text));
 }
 
 // A parametric or polar curve: the engine's check names what is wrong.
 template <class Check> bool checkCurve(Check&& check, const std::wstring& text, std::wstring& message) {
     std::wstring detail;
     if (check(text, detail)) return true;
-    return fail(message, notValid(MSG_PARAMETER_FUNCTION, text) + L"\n" + detail);
+    return fail(message, notValid(MessageId::PARAMETER_FUNCTION_WORD, text) + L"\n" + detail);
 }
 } // namespace
 
@@ -79,8 +66,8 @@ void EngineAdapter::prepare(bool raiseErrors) {
 }
 
 std::wstring EngineAdapter::formatResult(double value) const {
-    if (std::isnan(value)) return msg(MSG_NAN);
-    if (!std::isfinite(value)) return msg(MSG_INFINITE);
+    if (std::isnan(value)) return msg(MessageId::NOT_A_NUMBER_VALUE);
+    if (!std::isfinite(value)) return msg(MessageId::INFINITE_VALUE);
     std::wstring text;
     IExpression::value2String(value, text, m_settings.numberMode, m_settings.precision, true);
     return text;
@@ -113,23 +100,25 @@ bool EngineAdapter::calculateNormal(std::wstring& input, std::wstring& result) {
         double value = 0.0;
         bool ok = m_engine.calculateNormal(input, value);
         result = ok ? formatResult(value) : OrvantaCalcBase::getLastError();
-        return ok;
+        return ok && std::isfinite(value);
     }
     std::wstring description = substituteParameters(input);
     if (description.empty()) return true;
-    bool ok = m_engine.calculateNormal(input, result);
+    double value = 0.0;
+    bool ok = m_engine.calculateNormal(input, result, value);
     result = ok ? description + result : OrvantaCalcBase::getLastError();
-    return ok;
+    return ok && std::isfinite(value);
 }
 
-bool EngineAdapter::calculateComplex(std::wstring& input, std::wstring& result) {
+bool EngineAdapter::calculateComplex(std::wstring& input, std::wstring& result, Complex* value) {
     prepare(true);
-    Complex value;
-    bool ok = m_engine.calculateComplex(input, value);
+    Complex number;
+    bool ok = m_engine.calculateComplex(input, number);
     if (ok)
-        value.toString(result, m_settings.numberMode, m_settings.precision);
+        number.toString(result, m_settings.numberMode, m_settings.precision);
     else
         result = OrvantaCalcBase::getLastError();
+    if (value) *value = number;
     return ok;
 }
 
@@ -181,14 +170,16 @@ bool EngineAdapter::calculateMatrix(MatrixContent& result, MatrixContent& a, Mat
 bool EngineAdapter::calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to,
                                        std::wstring& result) {
     prepare(true);
-    return reportInto(m_engine.calculateConverter(value, from, to, result), result);
+    double converted = 0.0;
+    return reportInto(m_engine.calculateConverter(value, from, to, result, converted), result) &&
+           std::isfinite(converted);
 }
 
 bool EngineAdapter::checkFunction(const std::wstring& text, std::wstring& message) {
     std::wstring t = text;
-    if (!startsWith(t, L"f(") && !startsWith(t, L"z=f(") && !startsWith(t, L"z(n+1)="))
-        return fail(message, msg(MSG_NO_TYPE));
-    if (t.find(L'=') == std::wstring::npos) return fail(message, msg(MSG_NO_RESULT));
+    if (!t.starts_with(L"f(") && !t.starts_with(L"z=f(") && !t.starts_with(L"z(n+1)="))
+        return fail(message, msg(MessageId::NO_TYPE));
+    if (t.find(L'=') == std::wstring::npos) return fail(message, msg(MessageId::NO_RESULT));
 
     struct Forbidden {
         const wchar_t* start;
@@ -196,38 +187,40 @@ bool EngineAdapter::checkFunction(const std::wstring& text, std::wstring& messag
     };
     static const Forbidden s_forbidden[] = {{L"f(y)", L"xnt"}, {L"f(x)", L"ynt"}, {L"f(n)", L"yxt"}};
     for (const Forbidden& rule : s_forbidden) {
-        if (!startsWith(t, rule.start)) continue;
+        if (!t.starts_with(rule.start)) continue;
         for (const wchar_t* c = rule.unknowns; *c; ++c)
             if (IExpression::findUnknown(t, *c))
-                return fail(message, msg(MSG_FUNCTION) + L" " + text + msg(MSG_UNKNOWN_VARIABLES));
+                return fail(message,
+                            msg(MessageId::FUNCTION_WORD) + L" " + text + msg(MessageId::UNKNOWN_VARIABLES));
     }
     if (!checkExplicit(m_engine, t, message)) return false;
-    if (startsWith(t, L"f(t)=["))
+    if (t.starts_with(L"f(t)=["))
         return checkCurve(
             [this](const std::wstring& f, std::wstring& d) { return m_engine.prooveParameterFunction(f, d); },
             t, message);
-    if (startsWith(t, L"f(t)=p"))
+    if (t.starts_with(L"f(t)=p"))
         return checkCurve(
             [this](const std::wstring& f, std::wstring& d) { return m_engine.proovePolarFunction(f, d); }, t,
             message);
-    if (startsWith(t, L"f(x,y)") && !checkImplicitCurve(t, message)) return false;
-    if (startsWith(t, L"z(n+1)") && t.find(L"z(n)") == std::wstring::npos)
-        return fail(message, msg(MSG_SEQUENCE_DEPENDENCE));
+    if (t.starts_with(L"f(x,y)") && !checkImplicitCurve(t, message)) return false;
+    if (t.starts_with(L"z(n+1)") && t.find(L"z(n)") == std::wstring::npos)
+        return fail(message, msg(MessageId::SEQUENCE_DEPENDENCE));
     if (m_engine.proove(t)) return true;
     return fail(message, OrvantaCalcBase::getLastError());
 }
 
 // An implicit curve is written 'f(x,y)=VALUE=EXPRESSION' with a numeric value.
 bool EngineAdapter::checkImplicitCurve(const std::wstring& text, std::wstring& message) {
-    if (!startsWith(text, L"f(x,y)=")) return fail(message, msg(MSG_IMPLICIT_START));
+    if (!text.starts_with(L"f(x,y)=")) return fail(message, msg(MessageId::IMPLICIT_START));
     std::wstring body = text.substr(7);
     std::size_t equals = body.find(L'=');
     if (equals == std::wstring::npos || equals == 0)
-        return fail(message, msg(MSG_IMPLICIT_NO_RESULT) + L" " + text + L".");
+        return fail(message, msg(MessageId::IMPLICIT_NO_RESULT) + L" " + text + L".");
     std::wstring value = body.substr(0, equals);
     std::wstring expression = body.substr(equals + 1);
     for (wchar_t c : value)
         if (!((c >= L'0' && c <= L'9') || c == L'.'))
-            return fail(message, expression + L": " + msg(MSG_RESULT_NUMBER));
-    return m_engine.prooveFunction2Parameters(expression) || fail(message, notValid(MSG_FUNCTION, text));
+            return fail(message, expression + L": " + msg(MessageId::RESULT_NUMBER));
+    return m_engine.prooveFunction2Parameters(expression) ||
+           fail(message, notValid(MessageId::FUNCTION_WORD, text));
 }

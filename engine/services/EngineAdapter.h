@@ -39,8 +39,11 @@ public:
     // Hands the settings to the engine; raiseErrors is off only for plot sampling.
     void prepare(bool raiseErrors);
 
+    // A value that is undefined or infinite shows its message and counts as a
+    // failure, like a calculation that raised an error.
     bool calculateNormal(std::wstring& input, std::wstring& result);
-    bool calculateComplex(std::wstring& input, std::wstring& result);
+    // value, when given, receives the number behind the text.
+    bool calculateComplex(std::wstring& input, std::wstring& result, Complex* value = nullptr);
     bool calculateComputer(std::wstring& input, std::wstring& result);
 
     // Statistics: a failure replaces the result (the quality text for a
@@ -55,7 +58,8 @@ public:
     bool calculateMatrix(MatrixContent& result, MatrixContent& a, MatrixContent& b,
                          CalculatorModes::MATRIXOPERATION op, bool real, std::wstring& message);
 
-    // A unit conversion; a failure replaces the result by the message.
+    // A unit conversion; a failure replaces the result by the message. An
+    // undefined or infinite result shows its message and returns false.
     bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
 
     // The function calculator (EngineAdapterAnalysis.cpp): a failure replaces

@@ -20,7 +20,7 @@
 //
 // Bodies free what they allocate through owners (unique_ptr, vectors), so
 // unwinding releases it; an optional second callable runs after the filter for
-// anything else the handler has to undo (static holders, scratch lists).
+// anything else the handler has to undo.
 enum class Guard {
     // Public entry points: record the code, set its message as the last error
     // and return false.
@@ -56,9 +56,10 @@ auto guarded(Body&& body, Cleanup&& cleanup = Cleanup{}) {
         try {
             return body();
         } catch (...) {
-            OrvantaCalcBase::exceptionContinueHandler(guard_detail::currentFaultCode());
+            const std::uint32_t code = guard_detail::currentFaultCode();
+            OrvantaCalcBase::exceptionContinueHandler(code);
             cleanup();
-            raiseEngineError(OrvantaCalcBase::m_last_exception);
+            raiseEngineError(code);
         }
     } else {
         try {

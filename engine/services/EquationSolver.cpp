@@ -4,11 +4,10 @@
 #include <string_view>
 
 #include "EngineGuard.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr unsigned MSG_NO_PARAMS_IN_PARAMS_BOX = 40191;
-constexpr std::uint32_t NO_PARAMS_IN_PARAMS = 1034;
 
 bool isSeparator(wchar_t ch) {
     return ch == L' ' || ch == L';';
@@ -52,15 +51,14 @@ bool OrvantaCalcBase::calculateParam(const std::wstring& list, const std::wstrin
         std::wstring text;
         if (!findParamValue(list, name, text)) return false;
         if (text.find(L'[') != std::wstring::npos) {
-            showMessageBox(loadString(MSG_NO_PARAMS_IN_PARAMS_BOX));
-            raiseEngineError(NO_PARAMS_IN_PARAMS);
+            showMessageBox(loadString(MessageId::NO_PARAMS_IN_PARAMS_BOX));
+            raiseEngineError(ErrorCode::NO_PARAMS_IN_PARAMS);
         }
         return calculateNormal(text, value);
     });
 }
 
 namespace {
-constexpr unsigned MSG_NO_POINTS = 40183;
 
 // Functions defined for natural numbers only are searched on 1..200 in whole steps.
 bool needsNaturalSearch(const std::wstring& f) {
@@ -100,10 +98,8 @@ bool OrvantaCalcBase::calculateSolver(const std::wstring& equation, std::wstring
     const std::size_t equals = equation.find(L'=');
     const std::wstring left = equation.substr(0, equals);
     const std::wstring right = equals == std::wstring::npos ? L"0" : equation.substr(equals + 1);
-    s_gesamt = left + L"-(" + right + L")";
-
     std::vector<double> zeros;
-    std::wstring function = s_gesamt;
+    std::wstring function = left + L"-(" + right + L")";
     if (needsNaturalSearch(function)) {
         zeros = naturalZeros(function);
     } else {
@@ -112,7 +108,7 @@ bool OrvantaCalcBase::calculateSolver(const std::wstring& equation, std::wstring
     }
 
     if (zeros.empty()) {
-        result = loadString(MSG_NO_POINTS);
+        result = loadString(MessageId::NO_POINTS);
         return true;
     }
     found = true;

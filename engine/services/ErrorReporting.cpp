@@ -6,11 +6,12 @@
 
 #include "EngineError.h"
 #include "EngineGuard.h"
+#include "MessageIds.h"
 #include "MessageTable.h"
 #include "OrvantaCalcBase.h"
 
-std::wstring OrvantaCalcBase::m_error;
-std::uint32_t OrvantaCalcBase::m_last_exception = 0;
+VEMTRA_THREAD_STATE std::wstring OrvantaCalcBase::m_error;
+VEMTRA_THREAD_STATE std::uint32_t OrvantaCalcBase::m_last_exception = 0;
 int OrvantaCalcBase::s_language = 0;
 
 namespace {
@@ -19,40 +20,66 @@ struct CodeMessage {
     unsigned int message;
 };
 
-constexpr unsigned int UNKNOWN_EXCEPTION = 40125;
-constexpr std::uint32_t OUT_OF_MEMORY = 1002;
-constexpr std::uint32_t INTERNAL_ERROR = 1024;
-
 // Engine error codes. 1008, 1015 and 1027 are not raised anywhere and stay
 // unknown on purpose.
 constexpr CodeMessage s_engine_messages[] = {
-    {1002, 40160}, {1003, 40159}, {1004, 40158}, {1005, 40157}, {1006, 40156}, {1007, 40155},
-    {1009, 40154}, {1010, 40153}, {1011, 40152}, {1012, 40151}, {1013, 40150}, {1014, 40149},
-    {1016, 40147}, {1017, 40148}, {1018, 40146}, {1019, 40145}, {1020, 40144}, {1021, 40143},
-    {1022, 40142}, {1023, 40141}, {1024, 40140}, {1025, 40139}, {1026, 40138}, {1028, 40137},
-    {1029, 40136}, {1030, 40135}, {1031, 40134}, {1032, 40133}, {1033, 40132}, {1034, 40131},
-    {1035, 40130}, {1036, 40128}, {1037, 40129}, {1038, 40127}, {1039, 40126}, {1040, 40324},
+    {ErrorCode::OUT_OF_MEMORY, MessageId::OUT_OF_MEMORY},
+    {ErrorCode::PARENTHESIS, MessageId::PARENTHESIS},
+    {ErrorCode::FACULTY_NATURAL, MessageId::FACULTY_NATURAL},
+    {ErrorCode::LOG_DOMAIN, MessageId::LOG_DOMAIN},
+    {ErrorCode::SQRT_DOMAIN, MessageId::SQRT_DOMAIN},
+    {ErrorCode::INVALID_INPUT, MessageId::INVALID_INPUT},
+    {ErrorCode::INFINITE_FLOAT, MessageId::INFINITE_FLOAT},
+    {ErrorCode::INVALID_IEEE, MessageId::INVALID_IEEE},
+    {ErrorCode::ARCSIN_DOMAIN, MessageId::ARCSIN_DOMAIN},
+    {ErrorCode::ARCCOS_DOMAIN, MessageId::ARCCOS_DOMAIN},
+    {ErrorCode::SUM_DOMAIN, MessageId::SUM_DOMAIN},
+    {ErrorCode::PRODUCT_DOMAIN, MessageId::PRODUCT_DOMAIN},
+    {ErrorCode::ARCTANH_DOMAIN, MessageId::ARCTANH_DOMAIN},
+    {ErrorCode::ARCCOTH_DOMAIN, MessageId::ARCCOTH_DOMAIN},
+    {ErrorCode::ARCCOSH_DOMAIN, MessageId::ARCCOSH_DOMAIN},
+    {ErrorCode::NOTHING_TO_CALCULATE, MessageId::NOTHING_TO_CALCULATE_CODE},
+    {ErrorCode::NO_INVERSE, MessageId::NO_INVERSE},
+    {ErrorCode::NEGATIVE_RESULT, MessageId::NEGATIVE_RESULT},
+    {ErrorCode::NON_INTEGER, MessageId::NON_INTEGER},
+    {ErrorCode::OVERFLOW_DIGITS, MessageId::OVERFLOW_DIGITS},
+    {ErrorCode::INTERNAL, MessageId::INTERNAL},
+    {ErrorCode::ARGUMENT_COUNT, MessageId::ARGUMENT_COUNT},
+    {ErrorCode::MISSING_PARAMETERS, MessageId::MISSING_PARAMETERS},
+    {ErrorCode::NOT_A_NUMBER, MessageId::NOT_A_NUMBER},
+    {ErrorCode::BINOM_NATURAL, MessageId::BINOM_NATURAL},
+    {ErrorCode::BINOM_ORDER, MessageId::BINOM_ORDER},
+    {ErrorCode::FACULTY, MessageId::FACULTY},
+    {ErrorCode::CANNOT_DERIVE, MessageId::CANNOT_DERIVE},
+    {ErrorCode::NO_FUNCTION_OF_X, MessageId::NO_FUNCTION_OF_X},
+    {ErrorCode::NO_PARAMS_IN_PARAMS, MessageId::NO_PARAMS_IN_PARAMS},
+    {ErrorCode::NO_Y_FUNCTIONS, MessageId::NO_Y_FUNCTIONS},
+    {ErrorCode::INVALID_ELEMENTS, MessageId::INVALID_ELEMENTS},
+    {ErrorCode::ALPHA_RANGE, MessageId::ALPHA_RANGE},
+    {ErrorCode::REGRESSION_TYPE, MessageId::REGRESSION_TYPE},
+    {ErrorCode::COMPLEX_POWER, MessageId::COMPLEX_POWER},
+    {ErrorCode::POL_NEEDS_RAD, MessageId::POL_NEEDS_RAD},
 };
 
 // Processor fault statuses, by their published values.
 constexpr CodeMessage s_fault_messages[] = {
-    {FaultCode::EXCEPTION_DATATYPE_MISALIGNMENT, 40173},
-    {FaultCode::EXCEPTION_ACCESS_VIOLATION, 40174},
-    {FaultCode::EXCEPTION_NONCONTINUABLE_EXCEPTION, 40161},
-    {FaultCode::EXCEPTION_ARRAY_BOUNDS_EXCEEDED, 40172},
-    {FaultCode::EXCEPTION_FLT_DENORMAL_OPERAND, 40171},
-    {FaultCode::EXCEPTION_FLT_DIVIDE_BY_ZERO, 40170},
-    {FaultCode::EXCEPTION_FLT_INEXACT_RESULT, 40169},
-    {FaultCode::EXCEPTION_FLT_INVALID_OPERATION, 40168},
-    {FaultCode::EXCEPTION_FLT_OVERFLOW, 40167},
-    {FaultCode::EXCEPTION_FLT_STACK_CHECK, 40166},
-    {FaultCode::EXCEPTION_FLT_UNDERFLOW, 40165},
-    {FaultCode::EXCEPTION_INT_DIVIDE_BY_ZERO, 40164},
-    {FaultCode::EXCEPTION_INT_OVERFLOW, 40162},
-    {FaultCode::EXCEPTION_PRIV_INSTRUCTION, 40163},
+    {FaultCode::EXCEPTION_DATATYPE_MISALIGNMENT, MessageId::FAULT_DATATYPE_MISALIGNMENT},
+    {FaultCode::EXCEPTION_ACCESS_VIOLATION, MessageId::FAULT_ACCESS_VIOLATION},
+    {FaultCode::EXCEPTION_NONCONTINUABLE_EXCEPTION, MessageId::FAULT_NONCONTINUABLE},
+    {FaultCode::EXCEPTION_ARRAY_BOUNDS_EXCEEDED, MessageId::FAULT_ARRAY_BOUNDS_EXCEEDED},
+    {FaultCode::EXCEPTION_FLT_DENORMAL_OPERAND, MessageId::FAULT_FLT_DENORMAL_OPERAND},
+    {FaultCode::EXCEPTION_FLT_DIVIDE_BY_ZERO, MessageId::FAULT_FLT_DIVIDE_BY_ZERO},
+    {FaultCode::EXCEPTION_FLT_INEXACT_RESULT, MessageId::FAULT_FLT_INEXACT_RESULT},
+    {FaultCode::EXCEPTION_FLT_INVALID_OPERATION, MessageId::FAULT_FLT_INVALID_OPERATION},
+    {FaultCode::EXCEPTION_FLT_OVERFLOW, MessageId::FAULT_FLT_OVERFLOW},
+    {FaultCode::EXCEPTION_FLT_STACK_CHECK, MessageId::FAULT_STACK_OVERFLOW},
+    {FaultCode::EXCEPTION_FLT_UNDERFLOW, MessageId::FAULT_FLT_UNDERFLOW},
+    {FaultCode::EXCEPTION_INT_DIVIDE_BY_ZERO, MessageId::FAULT_INT_DIVIDE_BY_ZERO},
+    {FaultCode::EXCEPTION_INT_OVERFLOW, MessageId::FAULT_INT_OVERFLOW},
+    {FaultCode::EXCEPTION_PRIV_INSTRUCTION, MessageId::FAULT_PRIV_INSTRUCTION},
     // A recursion that hits the engine's depth limit reports it as the stack
     // overflow it prevents, not as an unknown exception.
-    {FaultCode::EXCEPTION_STACK_OVERFLOW, 40166},
+    {FaultCode::EXCEPTION_STACK_OVERFLOW, MessageId::FAULT_STACK_OVERFLOW},
 };
 
 template <std::size_t N> const CodeMessage* findCode(const CodeMessage (&table)[N], std::uint32_t code) {
@@ -102,7 +129,7 @@ unsigned int OrvantaCalcBase::messageForCode(std::uint32_t code) {
     for (const CodeMessage* entry : {findCode(s_engine_messages, code), findCode(s_fault_messages, code)}) {
         if (entry != nullptr) return entry->message;
     }
-    return UNKNOWN_EXCEPTION;
+    return MessageId::UNKNOWN_EXCEPTION;
 }
 
 int OrvantaCalcBase::exceptionHandler(std::uint32_t code) {
@@ -134,11 +161,11 @@ std::uint32_t guard_detail::currentFaultCode() {
     } catch (const EngineError& error) {
         return error.code();
     } catch (const std::bad_alloc&) {
-        return OUT_OF_MEMORY;
+        return ErrorCode::OUT_OF_MEMORY;
     } catch (const std::length_error&) {
         // A text or list that would outgrow what the library can hold.
-        return OUT_OF_MEMORY;
+        return ErrorCode::OUT_OF_MEMORY;
     } catch (const std::exception&) {
-        return INTERNAL_ERROR;
+        return ErrorCode::INTERNAL;
     }
 }

@@ -59,15 +59,16 @@ bool OrvantaCalcBase::calculateFunctionExtrema(std::wstring& f, std::wstring& re
                                                double to) {
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, true)) return false;
-        if (!rangeUsable(from, to)) return analysis::refuse(analysis::msg::EXTREMA_RANGE);
-        analysis::parseInto(s_he1, f);
-        analysis::parseDerivative(s_he1, s_he2, true);
+        if (!rangeUsable(from, to)) return analysis::refuse(MessageId::EXTREMA_RANGE);
+        IExpressionHolder tree, derivative;
+        analysis::parseInto(tree, f);
+        analysis::parseDerivative(tree, derivative, true);
         std::wstring entries;
-        for (const SignChange& c : signChanges(s_he2, from, to)) {
+        for (const SignChange& c : signChanges(derivative, from, to)) {
             entries += std::wstring(c.fromBelow ? L"Min" : L"Max") + L"(" + analysis::fixedText(c.x, 4) +
-                       L"," + analysis::fixedText(s_he1.calculate(c.x, 0.0), 4) + L");";
+                       L"," + analysis::fixedText(tree.calculate(c.x, 0.0), 4) + L");";
         }
-        result = listText(entries, analysis::msg::EXTREMA, analysis::msg::NO_EXTREMA);
+        result = listText(entries, MessageId::EXTREMA, MessageId::NO_EXTREMA);
         return true;
     });
 }
@@ -76,16 +77,17 @@ bool OrvantaCalcBase::calculateFunctionSaddlePoints(std::wstring& f, std::wstrin
                                                     double to) {
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, true)) return false;
-        if (!rangeUsable(from, to)) return analysis::refuse(analysis::msg::SADDLE_RANGE);
-        analysis::parseInto(s_he1, f);
-        analysis::parseDerivative(s_he1, s_he2, true);
-        analysis::parseDerivative(s_he2, s_he3, true);
+        if (!rangeUsable(from, to)) return analysis::refuse(MessageId::SADDLE_RANGE);
+        IExpressionHolder tree, first, second;
+        analysis::parseInto(tree, f);
+        analysis::parseDerivative(tree, first, true);
+        analysis::parseDerivative(first, second, true);
         std::wstring entries;
-        for (const SignChange& c : signChanges(s_he3, from, to)) {
+        for (const SignChange& c : signChanges(second, from, to)) {
             entries += L"(" + analysis::fixedText(c.x, 10) + L"," +
-                       analysis::fixedText(s_he1.calculate(c.x, 0.0), 10) + L");";
+                       analysis::fixedText(tree.calculate(c.x, 0.0), 10) + L");";
         }
-        result = listText(entries, analysis::msg::SADDLE_POINTS, analysis::msg::NO_SADDLE_POINTS);
+        result = listText(entries, MessageId::SADDLE_POINTS, MessageId::NO_SADDLE_POINTS);
         return true;
     });
 }

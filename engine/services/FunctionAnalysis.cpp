@@ -1,26 +1,13 @@
 // The function calculator's symbolic operations and values at a point:
 // value, derivative, simplification, linear factors and polynomial division.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "AnalysisSupport.h"
 #include "EngineGuard.h"
 #include "IExpressionHolder.h"
 #include "OrvantaCalcBase.h"
-
-IExpressionHolder OrvantaCalcBase::s_he1;
-IExpressionHolder OrvantaCalcBase::s_he2;
-IExpressionHolder OrvantaCalcBase::s_he3;
-std::wstring OrvantaCalcBase::s_temp;
-std::wstring OrvantaCalcBase::s_temp_1;
-std::wstring OrvantaCalcBase::s_temp_2;
-std::wstring OrvantaCalcBase::s_temp_3;
-std::wstring OrvantaCalcBase::s_temp_4;
-std::wstring OrvantaCalcBase::s_left;
-std::wstring OrvantaCalcBase::s_right;
-std::wstring OrvantaCalcBase::s_gesamt;
-std::vector<double> OrvantaCalcBase::s_doublelist1;
-std::vector<double> OrvantaCalcBase::s_dislist;
-std::vector<double> OrvantaCalcBase::s_area;
 
 namespace {
 constexpr int VALUE_DECIMALS = 10;
@@ -51,7 +38,7 @@ bool OrvantaCalcBase::prepareFunction(std::wstring& f, std::wstring& result, boo
     result.clear();
     if (!proove(f)) return false;
     replaceEHoch(f);
-    if (requireX && f.find(L'x') == std::wstring::npos) raiseEngineError(analysis::NO_FUNCTION_OF_X);
+    if (requireX && f.find(L'x') == std::wstring::npos) raiseEngineError(ErrorCode::NO_FUNCTION_OF_X);
     return true;
 }
 
@@ -59,8 +46,7 @@ bool OrvantaCalcBase::calculateFunctionAt(std::wstring& f, double& value, double
     return guarded<Guard::Reporting>([&] {
         if (!proove(f)) return false;
         replaceEHoch(f);
-        s_temp = f;
-        value = std::unique_ptr<IExpression>(IExpression::parseExpression(s_temp, true))->calculate(x, 0.0);
+        value = std::unique_ptr<IExpression>(IExpression::parseExpression(f, true))->calculate(x, 0.0);
         return true;
     });
 }
@@ -78,12 +64,14 @@ bool OrvantaCalcBase::calculateFunctionAt(std::wstring& f, std::wstring& result,
 bool OrvantaCalcBase::calculateFunctionDerivation(std::wstring& f, std::wstring& result) {
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, false)) return false;
-        s_temp = f;
-        analysis::simplifyPasses(s_he1, s_temp, DERIVATIVE_INPUT_PASSES);
-        analysis::parseInto(s_he1, s_temp);
-        analysis::derivativeText(s_he1, true, s_temp_1);
-        analysis::simplifyPasses(s_he1, s_temp_1, FOLLOW_UP_PASSES);
-        result = s_temp_1;
+        IExpressionHolder tree;
+        std::wstring text = f;
+        analysis::simplifyPasses(tree, text, DERIVATIVE_INPUT_PASSES);
+        analysis::parseInto(tree, text);
+        std::wstring derivative;
+        analysis::derivativeText(tree, true, derivative);
+        analysis::simplifyPasses(tree, derivative, FOLLOW_UP_PASSES);
+        result = derivative;
         return true;
     });
 }
@@ -91,9 +79,10 @@ bool OrvantaCalcBase::calculateFunctionDerivation(std::wstring& f, std::wstring&
 bool OrvantaCalcBase::calculateFunctionDerivation(std::wstring& f, std::wstring& result, double x) {
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, false)) return false;
-        analysis::parseInto(s_he1, f);
-        analysis::parseDerivative(s_he1, s_he2, true);
-        result = analysis::fixedText(s_he2.calculate(x, 0.0), VALUE_DECIMALS);
+        IExpressionHolder tree, derivative;
+        analysis::parseInto(tree, f);
+        analysis::parseDerivative(tree, derivative, true);
+        result = analysis::fixedText(derivative.calculate(x, 0.0), VALUE_DECIMALS);
         return true;
     });
 }
@@ -102,9 +91,10 @@ bool OrvantaCalcBase::calculateFunctionSimplify(std::wstring& f, std::wstring& r
                                                 bool /*symbolic*/) {
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, false)) return false;
-        s_temp = f;
-        analysis::simplifyPasses(s_he1, s_temp, FOLLOW_UP_PASSES);
-        result = keepShorter && f.size() < s_temp.size() ? f : s_temp;
+        IExpressionHolder tree;
+        std::wstring text = f;
+        analysis::simplifyPasses(tree, text, FOLLOW_UP_PASSES);
+        result = keepShorter && f.size() < text.size() ? f : text;
         return true;
     });
 }
@@ -112,24 +102,26 @@ bool OrvantaCalcBase::calculateFunctionSimplify(std::wstring& f, std::wstring& r
 bool OrvantaCalcBase::calculatePolynomparts(std::wstring& f, std::wstring& result) {
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, false)) return false;
-        s_gesamt = f;
-        analysis::simplifyPasses(s_he1, s_gesamt, 1);
+        IExpressionHolder tree;
+        std::wstring rest = f;
+        analysis::simplifyPasses(tree, rest, 1);
 
-        s_temp = f;
-        if (!calculateFunctionSolve(s_temp, s_temp_1, s_doublelist1, FACTOR_FROM, FACTOR_TO, FACTOR_STEP) ||
-            s_doublelist1.empty()) {
-            result = loadString(analysis::msg::NO_POLYNOM_PARTS);
+        std::wstring function = f, zerosText;
+        std::vector<double> zeros;
+        if (!calculateFunctionSolve(function, zerosText, zeros, FACTOR_FROM, FACTOR_TO, FACTOR_STEP) ||
+            zeros.empty()) {
+            result = loadString(MessageId::NO_POLYNOM_PARTS);
             return true;
         }
-        for (double z : s_doublelist1) {
+        for (double z : zeros) {
             if (analysis::fixedText(z, VALUE_DECIMALS).size() > MAX_FACTOR_ZERO_LENGTH) continue;
             const std::wstring factor = linearFactor(z);
-            s_gesamt = L"(" + s_gesamt + L")/" + factor;
-            analysis::simplifyPasses(s_he1, s_gesamt, 1);
+            rest = L"(" + rest + L")/" + factor;
+            analysis::simplifyPasses(tree, rest, 1);
             result += factor;
-            analysis::simplifyPasses(s_he1, s_gesamt, FOLLOW_UP_PASSES);
+            analysis::simplifyPasses(tree, rest, FOLLOW_UP_PASSES);
         }
-        if (s_gesamt != L"1") result += L"(" + s_gesamt + L")";
+        if (rest != L"1") result += L"(" + rest + L")";
         return true;
     });
 }
@@ -139,22 +131,21 @@ bool OrvantaCalcBase::calculatePolynomdivision(std::wstring& f, std::wstring& re
         result.clear();
         if (!proove(f) || !proovePolynomdivision(f, true)) return false;
         replaceEHoch(f);
-        s_temp = f;
-        analysis::simplifyPasses(s_he1, s_temp, FOLLOW_UP_PASSES);
-        if (!hasDivisionForm(*this, s_temp)) {
+        IExpressionHolder numerator, denominator;
+        std::wstring text = f;
+        analysis::simplifyPasses(numerator, text, FOLLOW_UP_PASSES);
+        if (!hasDivisionForm(*this, text)) {
             // The simplifier has already divided: its text is the answer.
-            result = s_temp;
+            result = text;
             return true;
         }
         const std::size_t divide = f.find(L")/(");
         const std::size_t open = f.find(L'(');
-        s_left = f.substr(open + 1, divide - open - 1);
-        s_right = f.substr(divide + 3, f.size() - divide - 4);
-        analysis::parseInto(s_he1, s_left);
-        analysis::parseInto(s_he2, s_right);
-        s_temp_1 = s_he1.polynomdivision(s_he2.getExpression());
-        analysis::simplifyPasses(s_he1, s_temp_1, FOLLOW_UP_PASSES);
-        result = s_temp_1;
+        analysis::parseInto(numerator, f.substr(open + 1, divide - open - 1));
+        analysis::parseInto(denominator, f.substr(divide + 3, f.size() - divide - 4));
+        std::wstring quotient = numerator.polynomdivision(denominator.getExpression());
+        analysis::simplifyPasses(numerator, quotient, FOLLOW_UP_PASSES);
+        result = quotient;
         return true;
     });
 }

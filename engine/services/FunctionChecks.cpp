@@ -12,10 +12,6 @@
 namespace {
 constexpr double TRIAL_OFFSET = 0.01;
 
-bool startsWith(const std::wstring& text, const wchar_t* prefix) {
-    return text.find(prefix) == 0;
-}
-
 bool failWithDetail(std::wstring& message, unsigned int id) {
     message = OrvantaCalcBase::loadString(id);
     return false;
@@ -50,8 +46,8 @@ template <class Try> bool sweep(bool inclusive, Try&& tryPoint) {
 
 bool OrvantaCalcBase::prooveParameterFunction(const std::wstring& f, std::wstring& message) {
     return guarded<Guard::Reporting>([&] {
-        using namespace analysis::msg;
-        if (!startsWith(f, L"f(t)=[")) return failWithDetail(message, NOT_VALID);
+        using namespace MessageId;
+        if (!f.starts_with(L"f(t)=[")) return failWithDetail(message, INVALID_INPUT);
         if (f.back() != L']') return failWithDetail(message, END_BRACKET);
         analysis::BracketedParts parts;
         switch (analysis::cutParametric(f, false, parts)) {
@@ -78,8 +74,8 @@ bool OrvantaCalcBase::prooveParameterFunction(const std::wstring& f, std::wstrin
 
 bool OrvantaCalcBase::proovePolarFunction(const std::wstring& f, std::wstring& message) {
     return guarded<Guard::Reporting>([&] {
-        using namespace analysis::msg;
-        if (!startsWith(f, analysis::POLAR_PREFIX)) return failWithDetail(message, NOT_VALID);
+        using namespace MessageId;
+        if (!f.starts_with(analysis::POLAR_PREFIX)) return failWithDetail(message, INVALID_INPUT);
         if (f.back() != L']') return failWithDetail(message, END_BRACKET);
         analysis::BracketedParts parts;
         if (!analysis::cutPolar(f, parts)) return failWithDetail(message, NEED_T);
@@ -149,7 +145,7 @@ bool OrvantaCalcBase::proovePolynomdivision(std::wstring& f, bool /*quiet*/) {
         const bool divisionForm = f.front() == L'(' && f.back() == L')' &&
                                   f.find(L")/(") != std::wstring::npos && close1 > open1 &&
                                   close2 != std::wstring::npos && parentheses == 4;
-        if (!divisionForm) return analysis::refuse(analysis::msg::NO_DIVISION_FORM);
+        if (!divisionForm) return analysis::refuse(MessageId::NO_DIVISION_FORM);
         return true;
     });
 }

@@ -75,8 +75,8 @@ double simpson(Sampler& f, double from, double to, double step, bool absolute) {
 }
 
 bool refuseIntegral(std::wstring& result) {
-    result = OrvantaCalcBase::loadString(analysis::msg::INTEGRAL_REFUSED);
-    OrvantaCalcBase::showMessageBox(OrvantaCalcBase::loadString(analysis::msg::INTEGRAL_BOX));
+    result = OrvantaCalcBase::loadString(MessageId::INTEGRAL_REFUSED);
+    OrvantaCalcBase::showMessageBox(OrvantaCalcBase::loadString(MessageId::INTEGRAL_BOX));
     return true;
 }
 } // namespace
@@ -87,11 +87,13 @@ bool OrvantaCalcBase::calculateFunctionIntegral(std::wstring& f, std::wstring& r
     return guarded<Guard::Reporting>([&] {
         if (!prepareFunction(f, result, true)) return false;
         if (analysis::walkRefused(from, to, step, MAX_SAMPLES)) return false;
-        if (!calculateFunctionDiscontinues(f, from, to, s_dislist, s_area)) return false;
-        if (!s_dislist.empty() || !s_area.empty()) return refuseIntegral(result);
+        std::vector<double> jumps, undefined;
+        if (!calculateFunctionDiscontinues(f, from, to, jumps, undefined)) return false;
+        if (!jumps.empty() || !undefined.empty()) return refuseIntegral(result);
 
-        analysis::parseInto(s_he1, f);
-        Sampler sample{s_he1};
+        IExpressionHolder tree;
+        analysis::parseInto(tree, f);
+        Sampler sample{tree};
         sample(from);
         std::wstring text =
             analysis::rangeText(absolute ? "integral_abs(%.2f,%.2f)=" : "integral(%.2f,%.2f)=", from, to);

@@ -6,20 +6,12 @@
 
 #include "EngineError.h"
 #include "EngineGuard.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 using CalculatorModes::MATRIXOPERATION;
 
 namespace {
-constexpr unsigned int MSG_WRONG_EXPRESSION = 40101;
-constexpr unsigned int MSG_NOT_ALL_CELLS = 40107;
-constexpr unsigned int MSG_SUBTRACT_SHAPE = 40108;
-constexpr unsigned int MSG_ADD_SHAPE = 40109;
-constexpr unsigned int MSG_MULTIPLY_SHAPE = 40110;
-constexpr unsigned int MSG_AT_LEAST_2X2 = 40111;
-constexpr unsigned int MSG_NOT_SQUARE = 40112;
-constexpr unsigned int MSG_FILL_FIRST = 40113;
-constexpr unsigned int MSG_FILL_BOTH = 40114;
 
 bool takesTwoMatrices(MATRIXOPERATION op) {
     return op == CalculatorModes::MAT_ADD || op == CalculatorModes::MAT_SUB || op == CalculatorModes::MAT_MUL;
@@ -34,7 +26,7 @@ bool isElimination(MATRIXOPERATION op) {
 }
 
 std::wstring notAllCellsMessage(const MatrixContent& m) {
-    const std::wstring format = OrvantaCalcBase::loadString(MSG_NOT_ALL_CELLS);
+    const std::wstring format = OrvantaCalcBase::loadString(MessageId::MATRIX_NOT_ALL_CELLS);
     std::vector<wchar_t> text(format.size() + 32);
     std::swprintf(text.data(), text.size(), format.c_str(), m.rows, m.columns);
     return text.data();
@@ -138,15 +130,19 @@ bool OrvantaCalcBase::prooveMatrix(MatrixContent& /*result*/, MatrixContent& a, 
         return false;
     };
     if (takesTwoMatrices(op) ? (a.isEmpty() || b.isEmpty()) : a.isEmpty())
-        return refuse(loadString(takesTwoMatrices(op) ? MSG_FILL_BOTH : MSG_FILL_FIRST));
+        return refuse(
+            loadString(takesTwoMatrices(op) ? MessageId::MATRIX_FILL_BOTH : MessageId::MATRIX_FILL_FIRST));
     if (!prooveMatrix(a)) return refuse(notAllCellsMessage(a));
-    if (needsSquare(op) && a.rows != a.columns) return refuse(loadString(MSG_NOT_SQUARE));
-    if (isElimination(op) && (a.rows < 2 || a.columns < 2)) return refuse(loadString(MSG_AT_LEAST_2X2));
+    if (needsSquare(op) && a.rows != a.columns) return refuse(loadString(MessageId::MATRIX_NOT_SQUARE));
+    if (isElimination(op) && (a.rows < 2 || a.columns < 2))
+        return refuse(loadString(MessageId::MATRIX_AT_LEAST_2X2));
     if (!prooveMatrix(b)) return refuse(notAllCellsMessage(b));
     const bool sameShape = a.rows == b.rows && a.columns == b.columns;
-    if (op == CalculatorModes::MAT_MUL && a.columns != b.rows) return refuse(loadString(MSG_MULTIPLY_SHAPE));
-    if (op == CalculatorModes::MAT_SUB && !sameShape) return refuse(loadString(MSG_SUBTRACT_SHAPE));
-    if (op == CalculatorModes::MAT_ADD && !sameShape) return refuse(loadString(MSG_ADD_SHAPE));
+    if (op == CalculatorModes::MAT_MUL && a.columns != b.rows)
+        return refuse(loadString(MessageId::MATRIX_MULTIPLY_SHAPE));
+    if (op == CalculatorModes::MAT_SUB && !sameShape)
+        return refuse(loadString(MessageId::MATRIX_SUBTRACT_SHAPE));
+    if (op == CalculatorModes::MAT_ADD && !sameShape) return refuse(loadString(MessageId::MATRIX_ADD_SHAPE));
     return true;
 }
 
@@ -235,7 +231,7 @@ bool OrvantaCalcBase::calculateMatrixComplex(MatrixContent& result, MatrixConten
             const bool read = calculateComplex(text, value);
             m_complex_result = form;
             if (!read) {
-                showMessageBox(loadString(MSG_WRONG_EXPRESSION) + cell);
+                showMessageBox(loadString(MessageId::WRONG_EXPRESSION) + cell);
                 raiseEngineError(ErrorCode::INVALID_INPUT);
             }
         };

@@ -3,16 +3,65 @@
 // or line breaks. A unit is written as 'name,factor,kind;', a group as 'name;'.
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <string_view>
+#include <utility>
 
 #include "DataFile.h"
 #include "DataFolder.h"
+#include "LocalText.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
-constexpr unsigned MSG_STORE_KINDS_FAILED = 40175;
-constexpr unsigned MSG_STORE_METRICS_FAILED = 40176;
+
+constexpr LocalText NO_DATA_FOLDER = {
+    L"No folder for the unit files is known (HOME is not set). The converter uses its default units "
+    L"and stores nothing.",
+    L"Es ist kein Ordner für die Einheitendateien bekannt (HOME ist nicht gesetzt). Der Umrechner "
+    L"verwendet die Standardeinheiten und speichert nichts."};
+constexpr LocalText UNREADABLE_FILES = {
+    L"The unit files in %s cannot be read. The converter uses its default units and leaves the files "
+    L"as they are.",
+    L"Die Einheitendateien in %s können nicht gelesen werden. Der Umrechner verwendet die "
+    L"Standardeinheiten und lässt die Dateien unverändert."};
+constexpr LocalText LOCKED_FILES = {
+    L"The unit files in %s cannot be read, so no units are stored there.",
+    L"Die Einheitendateien in %s können nicht gelesen werden, daher werden dort keine Einheiten "
+    L"gespeichert."};
+constexpr LocalText NO_STORE = {L"No folder for the unit files is known: units are not stored.",
+                                L"Es ist kein Ordner für die Einheitendateien bekannt: Einheiten "
+                                L"werden nicht gespeichert."};
+constexpr LocalText DAMAGED_FILES_KEPT = {
+    L"The unit files in %s are damaged. The converter uses its default units; the files are left "
+    L"as they are.",
+    L"Die Einheitendateien in %s sind beschädigt. Der Umrechner verwendet die Standardeinheiten; "
+    L"die Dateien bleiben unverändert."};
+constexpr LocalText DAMAGED_FILES_MOVED = {
+    L"The unit files were damaged and were moved to %s. The converter starts with its default units.",
+    L"Die Einheitendateien waren beschädigt und wurden nach %s verschoben. Der Umrechner beginnt mit "
+    L"den Standardeinheiten."};
+constexpr LocalText DAMAGED_FILES_STUCK = {
+    L"The unit files in %s are damaged and cannot be moved aside. The converter uses its default "
+    L"units and leaves the files as they are.",
+    L"Die Einheitendateien in %s sind beschädigt und können nicht verschoben werden. Der Umrechner "
+    L"verwendet die Standardeinheiten und lässt die Dateien unverändert."};
+
+// The text with "%s" replaced by what.
+std::wstring localText(const LocalText& text, const std::wstring& what) {
+    std::wstring out = localText(text);
+    if (const std::size_t at = out.find(L"%s"); at != std::wstring::npos) out.replace(at, 2, what);
+    return out;
+}
+
+// A path as the user reads it; names that are no UTF-8 show byte by byte.
+std::wstring shown(const std::filesystem::path& path) {
+    try {
+        return path.wstring();
+    } catch (const std::exception&) {
+        const std::string bytes = path.string();
+        return std::wstring(bytes.begin(), bytes.end());
+    }
+}
 
 bool isGerman() {
     return OrvantaCalcBase::s_language != 0;
@@ -102,15 +151,18 @@ std::wstring formatFactor(double factor) {
     return std::wstring(printed.begin(), printed.end());
 }
 
-bool readText(const std::filesystem::path& file, std::wstring& text) {
+DataFile::ReadResult readText(const std::filesystem::path& file, std::wstring& text) {
     std::string bytes;
-    return DataFile::readBytes(file, bytes, OrvantaCalcBase::MAX_METRIC_FILE_BYTES) &&
-           DataFile::decodeUtf16Le(bytes, text);
+    text.clear();
+    const DataFile::ReadResult read = DataFile::readFile(file, bytes, OrvantaCalcBase::MAX_METRIC_FILE_BYTES);
+    // Bytes that are no text are not the user's units either.
+    if (read == DataFile::ReadResult::Read && !DataFile::decodeUtf16Le(bytes, text)) text.clear();
+    return read;
 }
 } // namespace
 
 std::filesystem::path OrvantaCalcBase::dataFile(const char* name) const {
-    return m_data_folder.empty() ? std::filesystem::path(name) : m_data_folder / name;
+    return m_data_folder.empty() ? std::filesystem::path() : m_data_folder / name;
 }
 
 void OrvantaCalcBase::setDataFolder(const std::filesystem::path& folder) {
@@ -118,44 +170,103 @@ void OrvantaCalcBase::setDataFolder(const std::filesystem::path& folder) {
     m_integrals.clear(); // the table of the new folder loads on next use
 }
 
-void OrvantaCalcBase::initConverter() {
-    if (std::ifstream(dataFile(BASE_FILE))) {
-        loadMetrics();
-    } else {
-        resetMetrics();
+std::wstring OrvantaCalcBase::takeDataNotice() {
+    return std::exchange(m_data_notice, std::wstring());
+}
+
+void OrvantaCalcBase::tellData(const std::wstring& text) {
+    if (!m_data_notice.empty()) m_data_notice += L'\n';
+    m_data_notice += text;
+}
+
+void OrvantaCalcBase::initConverter(DataAccess access) {
+    m_metrics_locked = false;
+    m_data_notice.clear();
+    if (m_data_folder.empty()) {
+        useDefaultMetrics();
+        m_metrics_locked = true;
+        tellData(localText(NO_DATA_FOLDER));
+        return;
     }
+    initConverterFiles(access);
+}
+
+void OrvantaCalcBase::initConverterFiles(DataAccess access) {
+    const ListsRead read = readLists();
+    if (read == ListsRead::Loaded) return;
+    useDefaultMetrics();
+    const bool mayWrite = access == DataAccess::ReadWrite;
+    if (read == ListsRead::Missing) {
+        if (mayWrite) storeAtStart(); // a first start
+        return;
+    }
+    if (read == ListsRead::Unreadable) {
+        m_metrics_locked = true;
+        tellData(localText(UNREADABLE_FILES, shown(m_data_folder)));
+        return;
+    }
+    if (!mayWrite) {
+        tellData(localText(DAMAGED_FILES_KEPT, shown(m_data_folder)));
+        return;
+    }
+    const std::vector<std::filesystem::path> moved =
+        DataFile::moveAside({dataFile(METRICS_FILE), dataFile(BASE_FILE)});
+    if (moved.empty()) {
+        m_metrics_locked = true;
+        tellData(localText(DAMAGED_FILES_STUCK, shown(m_data_folder)));
+        return;
+    }
+    std::wstring names;
+    for (const std::filesystem::path& name : moved) {
+        if (name.empty()) continue;
+        names += (names.empty() ? L"" : L", ") + shown(name);
+    }
+    tellData(localText(DAMAGED_FILES_MOVED, names));
+    storeAtStart();
+}
+
+// Both files are read before either list changes; a pair that gives no
+// group besides "All" or no unit is unusable.
+OrvantaCalcBase::ListsRead OrvantaCalcBase::readLists() {
+    std::wstring groupText, metricText;
+    const DataFile::ReadResult base = readText(dataFile(BASE_FILE), groupText);
+    const DataFile::ReadResult metrics = readText(dataFile(METRICS_FILE), metricText);
+    using Read = DataFile::ReadResult;
+    if (base == Read::Unreadable || metrics == Read::Unreadable) return ListsRead::Unreadable;
+    if (base == Read::Missing && metrics == Read::Missing) return ListsRead::Missing;
+    m_groups.clear();
+    m_metrics.clear();
+    forEachRecord(groupText, [this](std::wstring_view record) {
+        if (static_cast<int>(m_groups.size()) >= MAX_GROUPS) return;
+        if (!record.empty() && record.front() == L'?') record.remove_prefix(1);
+        // Empty names are kept: a unit's kind is the position of its group.
+        m_groups.push_back(translateGroup(std::wstring(record)));
+    });
+    forEachRecord(metricText, [this](std::wstring_view record) {
+        Metric metric;
+        if (parseMetric(record, metric) && metric.kind >= 1 && metric.kind < getGroupSize()) {
+            m_metrics.push_back(std::move(metric));
+        }
+    });
+    return m_groups.size() < 2 || m_metrics.empty() ? ListsRead::Unusable : ListsRead::Loaded;
 }
 
 void OrvantaCalcBase::loadMetrics() {
-    m_groups.clear();
-    m_metrics.clear();
-    std::wstring text;
-    if (readText(dataFile(BASE_FILE), text)) {
-        forEachRecord(text, [this](std::wstring_view record) {
-            if (static_cast<int>(m_groups.size()) >= MAX_GROUPS) return;
-            if (!record.empty() && record.front() == L'?') record.remove_prefix(1);
-            // Empty names are kept: a unit's kind is the position of its group.
-            m_groups.push_back(translateGroup(std::wstring(record)));
-        });
-    }
-    if (readText(dataFile(METRICS_FILE), text)) {
-        forEachRecord(text, [this](std::wstring_view record) {
-            Metric metric;
-            if (parseMetric(record, metric) && metric.kind >= 1 && metric.kind < getGroupSize()) {
-                m_metrics.push_back(std::move(metric));
-            }
-        });
-    }
-    // Missing, foreign or ruined files leave nothing to convert with.
-    if (m_groups.size() < 2 || m_metrics.empty()) resetMetrics();
+    if (readLists() != ListsRead::Loaded) useDefaultMetrics();
+}
+
+// The defaults of a first start, or of a start without usable files. A
+// folder that cannot be written is named once here, not at every edit.
+void OrvantaCalcBase::storeAtStart() {
+    const int failed = writeLists(m_metrics, m_groups);
+    if (failed >= 0) tellData(storeFailure(failed));
 }
 
 bool OrvantaCalcBase::storeMetrics() {
     return storeLists(m_metrics, m_groups);
 }
 
-bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics,
-                                 const std::vector<std::wstring>& groups) {
+int OrvantaCalcBase::writeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups) {
     std::wstring metricText;
     for (const Metric& metric : metrics) {
         metricText +=
@@ -166,11 +277,25 @@ bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics,
         groupText += group + L';';
 
     DataFolder::ensure(m_data_folder);
-    const int failed = DataFile::replaceFiles({{dataFile(METRICS_FILE), DataFile::encodeUtf16Le(metricText)},
-                                               {dataFile(BASE_FILE), DataFile::encodeUtf16Le(groupText)}});
+    return DataFile::replaceFiles({{dataFile(METRICS_FILE), DataFile::encodeUtf16Le(metricText)},
+                                   {dataFile(BASE_FILE), DataFile::encodeUtf16Le(groupText)}});
+}
+
+// The message of the file that failed, with the folder, so that the user
+// knows where to look.
+std::wstring OrvantaCalcBase::storeFailure(int failed) const {
+    return loadString(failed == 0 ? MessageId::STORE_METRICS_FAILED : MessageId::STORE_KINDS_FAILED) + L" (" +
+           shown(m_data_folder) + L")";
+}
+
+bool OrvantaCalcBase::storeLists(const std::vector<Metric>& metrics,
+                                 const std::vector<std::wstring>& groups) {
+    if (m_data_folder.empty()) return refuse(localText(NO_STORE), MessageIcon::Exclamation);
+    if (m_metrics_locked)
+        return refuse(localText(LOCKED_FILES, shown(m_data_folder)), MessageIcon::Exclamation);
+    const int failed = writeLists(metrics, groups);
     if (failed < 0) return true;
-    return refuse(loadString(failed == 0 ? MSG_STORE_METRICS_FAILED : MSG_STORE_KINDS_FAILED),
-                  MessageIcon::Exclamation);
+    return refuse(storeFailure(failed), MessageIcon::Exclamation);
 }
 
 // An edit takes effect only once both files hold it, so that a failed store
@@ -182,14 +307,18 @@ bool OrvantaCalcBase::commitMetrics(std::vector<Metric> metrics, std::vector<std
     return true;
 }
 
-// The defaults are used even when they cannot be stored: a read-only data
-// folder still gets a working converter.
-bool OrvantaCalcBase::resetMetrics() {
+void OrvantaCalcBase::useDefaultMetrics() {
     const wchar_t* const* names = isGerman() ? s_convertergroups_ger : s_convertergroups;
     m_groups.assign(names, names + s_convertergroups_size);
     m_metrics.clear();
     for (int i = 0; i < s_metrics_size; ++i) {
         m_metrics.emplace_back(s_metrics[i].name, s_metrics[i].factor, s_metrics[i].kind);
     }
+}
+
+// The defaults are used even when they cannot be stored: a read-only data
+// folder still gets a working converter.
+bool OrvantaCalcBase::resetMetrics() {
+    useDefaultMetrics();
     return storeMetrics();
 }

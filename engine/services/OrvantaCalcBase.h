@@ -59,6 +59,9 @@ public:
     // --- The plain calculator modes ---
     bool calculateNormal(std::wstring& input, double& result);
     bool calculateNormal(std::wstring& input, std::wstring& result);
+    // The same, also handing back the value: an undefined or infinite value
+    // succeeds with its message as result, and only the value tells it apart.
+    bool calculateNormal(std::wstring& input, std::wstring& result, double& value);
     bool calculateComplex(std::wstring& input, Complex& result);
     bool calculateComputer(std::wstring& input, std::wstring& result);
     bool calculateExpertMode(const std::wstring& line, std::wstring& result);
@@ -70,10 +73,12 @@ public:
 
     // Error reporting (ErrorReporting.cpp). A public operation that fails returns
     // false and leaves a ready-to-show text in m_error; a later success does not
-    // clear it, so it is only meaningful right after a false.
-    static std::wstring m_error;
-    static std::uint32_t m_last_exception; // engine code or fault status last caught or raised
-    static int s_language;                 // 0 English, 1 German
+    // clear it, so it is only meaningful right after a false. Both belong to
+    // the calling thread: a worker's failure never changes the GUI thread's.
+    static VEMTRA_THREAD_STATE std::wstring m_error;
+    static VEMTRA_THREAD_STATE std::uint32_t
+        m_last_exception;  // engine code or fault status last caught or raised
+    static int s_language; // 0 English, 1 German, set on the GUI thread
 
     // Text of message id in the current language; falls back to id itself (a
     // text missing in German shows in English), then to the empty text.
@@ -125,7 +130,8 @@ public:
 
     // --- Data folder ---
     // The folder of "metrics.dat", "base.dat" and "integrals.txt"; empty means
-    // the current folder. The caller decides (see DataFolder::resolveDefault).
+    // none: the units are the defaults, kept in memory, and nothing is stored.
+    // The caller decides (see DataFolder::resolveDefault).
     void setDataFolder(const std::filesystem::path& folder);
     const std::filesystem::path& getDataFolder() const { return m_data_folder; }
     std::filesystem::path dataFile(const char* name) const;
@@ -144,7 +150,20 @@ public:
     // Editing operations show their refusals and store failures in a message
     // box and leave the same text as last error; they return true when the
     // change was made and both files were stored.
-    void initConverter();
+    //
+    // At start the user's files are never lost: a pair that cannot be used is
+    // moved aside whole (ReadWrite) or left alone (ReadOnly), a file that
+    // exists but cannot be read is never replaced, and the converter works
+    // with the defaults in memory. Only ReadWrite writes the defaults of a
+    // first start.
+    enum class DataAccess { ReadWrite, ReadOnly };
+    void initConverter(DataAccess access = DataAccess::ReadWrite);
+    // What the start did to the unit files that the user should hear about
+    // once, or empty; the caller shows it (a message box, a line on standard
+    // error) and it is cleared.
+    std::wstring takeDataNotice();
+    // Replaces both lists from the files; lists that cannot be used give the
+    // defaults (in memory only).
     void loadMetrics();
     bool storeMetrics();
     bool resetMetrics();
@@ -160,6 +179,9 @@ public:
     bool proove_converter(std::wstring& value, std::wstring& from, std::wstring& to, double& fromFactor,
                           double& toFactor);
     bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result);
+    // The same, also handing back the converted value (see calculateNormal).
+    bool calculateConverter(std::wstring& value, std::wstring& from, std::wstring& to, std::wstring& result,
+                            double& converted);
 
     // The built-in groups (index 0 is the pseudo-group of all units) and units.
     static const wchar_t* const s_convertergroups[];
@@ -265,23 +287,6 @@ public:
     bool prooveFolge(std::wstring& f);
 
 protected:
-    // Working storage of the analysis and sampling operations: the parsed
-    // function and its first and second derivative, scratch texts and lists.
-    static IExpressionHolder s_he1;
-    static IExpressionHolder s_he2;
-    static IExpressionHolder s_he3;
-    static std::wstring s_temp;
-    static std::wstring s_temp_1;
-    static std::wstring s_temp_2;
-    static std::wstring s_temp_3;
-    static std::wstring s_temp_4;
-    static std::wstring s_left;
-    static std::wstring s_right;
-    static std::wstring s_gesamt;
-    static std::vector<double> s_doublelist1;
-    static std::vector<double> s_dislist;
-    static std::vector<double> s_area;
-
     // The start of every analysis that returns a text: clears result, validates
     // f and rewrites its scientific notation; with requireX a function without
     // the letter x raises 1033 ("No function is specified!").
@@ -306,8 +311,6 @@ protected:
     bool proove_pattern(std::wstring& input, const std::wstring& pattern);
     bool proove_pattern(std::wstring& input, const std::wstring& pattern, const std::wstring& shown);
     void proovePreconditions(std::wstring& input);
-
-    static Complex s_erg; // last complex result
 
     CalculatorModes::COMLEXRESULT m_complex_result = CalculatorModes::RECTANGULAR;
     CalculatorModes::COMPUTERRESULT m_computer_result = CalculatorModes::RESULT_HEX;
@@ -353,6 +356,10 @@ protected:
     std::vector<std::wstring> m_groups;
     std::vector<Integral> m_integrals;
     std::filesystem::path m_data_folder;
+    // Set when the unit files must not be written over (none known, or one
+    // that exists cannot be read).
+    bool m_metrics_locked = false;
+    std::wstring m_data_notice;
 
 private:
     bool failWith(unsigned int messageId);
@@ -361,6 +368,14 @@ private:
     void applyComputerMode();
     std::wstring computerResultText(std::uint64_t value) const;
 
+    enum class ListsRead { Loaded, Missing, Unreadable, Unusable };
+    ListsRead readLists();
+    void useDefaultMetrics();
+    void initConverterFiles(DataAccess access);
+    void storeAtStart();
+    void tellData(const std::wstring& text);
+    int writeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
+    std::wstring storeFailure(int failed) const;
     bool storeLists(const std::vector<Metric>& metrics, const std::vector<std::wstring>& groups);
     bool commitMetrics(std::vector<Metric> metrics, std::vector<std::wstring> groups);
     bool refuse(const std::wstring& text, MessageIcon icon);

@@ -135,8 +135,7 @@ std::size_t OrvantaCalcBase::plotSampleCount(double from, double to, double step
 bool OrvantaCalcBase::calculatePlotter(std::wstring& f, double x, double y, double& value) {
     return guarded<Guard::Reporting>([&] {
         replaceEHoch(f);
-        s_temp = f;
-        value = parse(s_temp)->calculate(x, y);
+        value = parse(f)->calculate(x, y);
         return true;
     });
 }
@@ -146,8 +145,9 @@ bool OrvantaCalcBase::calculatePlotterX(std::wstring& f, double& from, double& t
     return guarded<Guard::Reporting>([&] {
         if (analysis::walkRefused(from, to, step, MAX_SAMPLES)) return false;
         replaceEHoch(f);
-        analysis::parseInto(s_he1, f);
-        auto fx = [](double x) { return s_he1.calculate(x, 0.0); };
+        IExpressionHolder tree;
+        analysis::parseInto(tree, f);
+        auto fx = [&tree](double x) { return tree.calculate(x, 0.0); };
         std::size_t i = 0;
         analysis::walk(from, to, step, true, capacity, [&](double x) {
             values[i] = fx(x);
@@ -242,9 +242,9 @@ bool OrvantaCalcBase::calculatePolarFunction(std::wstring& f, int count, double*
 bool OrvantaCalcBase::calculateFolgeRecursiv(std::wstring& f, double& from, double& to, std::wstring& start,
                                              double* values, std::size_t capacity) {
     return guarded<Guard::Reporting>([&] {
-        if (!isValid(from)) return analysis::refuse(analysis::msg::FROM_INVALID);
+        if (!isValid(from)) return analysis::refuse(MessageId::FROM_INVALID);
         if (!isValid(to) || to > static_cast<double>(MAX_SAMPLES))
-            return analysis::refuse(analysis::msg::TO_INVALID);
+            return analysis::refuse(MessageId::TO_INVALID);
         replaceEHoch(f);
         auto sequence = parse(recursionText(f));
         double s = parse(start)->calculateConst();
@@ -271,7 +271,7 @@ bool OrvantaCalcBase::calculateFolgeRecursiv(std::wstring& f, double& n, double&
                                              double& value) {
     return guarded<Guard::Reporting>([&] {
         if (!isValid(n) || n > static_cast<double>(MAX_SAMPLES))
-            return analysis::refuse(analysis::msg::TO_INVALID);
+            return analysis::refuse(MessageId::TO_INVALID);
         replaceEHoch(f);
         auto sequence = parse(recursionText(f));
         double s = parse(start)->calculateConst();

@@ -2,6 +2,7 @@
 // step leaves its message in the last error.
 #include <string_view>
 
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
@@ -40,11 +41,6 @@ constexpr std::wstring_view s_bad_beginning_computer = L"*+/^.!) ";
 constexpr std::wstring_view s_bad_end = L"*+-/^.(E";
 constexpr std::wstring_view s_bad_end_computer = L"*+-/^.(";
 
-constexpr unsigned MSG_PARENTHESIS = 40121;
-constexpr unsigned MSG_NOTHING = 40122;
-constexpr unsigned MSG_BAD_END = 40123;
-constexpr unsigned MSG_BAD_BEGINNING = 40124;
-constexpr unsigned MSG_PATTERN = 40196;
 } // namespace
 
 bool OrvantaCalcBase::failWith(unsigned int messageId) {
@@ -52,23 +48,26 @@ bool OrvantaCalcBase::failWith(unsigned int messageId) {
     return false;
 }
 
-bool OrvantaCalcBase::proove_len(std::wstring& input) { return !input.empty() || failWith(MSG_NOTHING); }
+bool OrvantaCalcBase::proove_len(std::wstring& input) {
+    return !input.empty() || failWith(MessageId::NOTHING_TO_CALCULATE);
+}
 
 bool OrvantaCalcBase::proove_beginning(std::wstring& input) {
-    return s_bad_beginning.find(input.front()) == std::wstring_view::npos || failWith(MSG_BAD_BEGINNING);
+    return s_bad_beginning.find(input.front()) == std::wstring_view::npos ||
+           failWith(MessageId::BAD_BEGINNING);
 }
 
 bool OrvantaCalcBase::proove_beginning_computer(std::wstring& input) {
     return s_bad_beginning_computer.find(input.front()) == std::wstring_view::npos ||
-           failWith(MSG_BAD_BEGINNING);
+           failWith(MessageId::BAD_BEGINNING);
 }
 
 bool OrvantaCalcBase::proove_end(std::wstring& input) {
-    return s_bad_end.find(input.back()) == std::wstring_view::npos || failWith(MSG_BAD_END);
+    return s_bad_end.find(input.back()) == std::wstring_view::npos || failWith(MessageId::BAD_END);
 }
 
 bool OrvantaCalcBase::proove_end_computer(std::wstring& input) {
-    return s_bad_end_computer.find(input.back()) == std::wstring_view::npos || failWith(MSG_BAD_END);
+    return s_bad_end_computer.find(input.back()) == std::wstring_view::npos || failWith(MessageId::BAD_END);
 }
 
 bool OrvantaCalcBase::proove_parenthesis(std::wstring& input) {
@@ -77,11 +76,11 @@ bool OrvantaCalcBase::proove_parenthesis(std::wstring& input) {
         if (c == L'(') {
             ++depth;
         } else if (c == L')') {
-            if (depth == 0) return failWith(MSG_PARENTHESIS);
+            if (depth == 0) return failWith(MessageId::PARENTHESIS_CHECK);
             --depth;
         }
     }
-    return depth == 0 || failWith(MSG_PARENTHESIS);
+    return depth == 0 || failWith(MessageId::PARENTHESIS_CHECK);
 }
 
 bool OrvantaCalcBase::proove_pattern(std::wstring& input, const std::wstring& pattern) {
@@ -90,7 +89,7 @@ bool OrvantaCalcBase::proove_pattern(std::wstring& input, const std::wstring& pa
 
 bool OrvantaCalcBase::proove_pattern(std::wstring& input, const std::wstring& pattern, const std::wstring& shown) {
     if (input.find(pattern) == std::wstring::npos) return true;
-    setLastError(loadString(MSG_PATTERN) + L" " + shown);
+    setLastError(loadString(MessageId::PATTERN) + L" " + shown);
     return false;
 }
 

@@ -134,26 +134,27 @@ bool OrvantaCalcBase::calculateFunctionSolve(std::wstring& f, std::wstring& resu
         zeros.clear();
         if (!prepareFunction(f, result, true)) return false;
         if (!analysis::isValid(from) || !analysis::isValid(to))
-            return analysis::refuse(analysis::msg::ZEROS_RANGE);
+            return analysis::refuse(MessageId::ZEROS_RANGE);
         const double range = to - from;
         double h = step;
         if (step == 0.0) h = std::max(range * DEFAULT_STEP_SHARE, MIN_DEFAULT_STEP);
         if (!analysis::walkIsBounded(from, to, h, MAX_SAMPLES))
-            return analysis::refuse(analysis::msg::STEP_INVALID);
+            return analysis::refuse(MessageId::STEP_INVALID);
 
-        analysis::parseInto(s_he1, f);
-        analysis::parseDerivative(s_he1, s_he2, false);
+        IExpressionHolder tree, derivative;
+        analysis::parseInto(tree, f);
+        analysis::parseDerivative(tree, derivative, false);
         std::wstring list;
-        ZeroWalk search(s_he1, s_he2, range, h, zeros, list);
+        ZeroWalk search(tree, derivative, range, h, zeros, list);
         analysis::walk(from, to, h, true, MAX_SAMPLES, [&](double x) {
             search.sample(x);
             return true;
         });
         if (zeros.empty()) {
-            result = loadString(analysis::msg::NO_ZEROS);
+            result = loadString(MessageId::NO_POINTS);
         } else {
             analysis::dropSuffix(list, L"; ");
-            result = loadString(analysis::msg::ZEROS) + list;
+            result = loadString(MessageId::ZEROS) + list;
         }
         return true;
     });

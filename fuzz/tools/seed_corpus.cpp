@@ -2,7 +2,8 @@
 //
 //   seed_corpus LIST FOLDER
 //
-// A list holds one seed per line: the settings byte in decimal, then the
+// A list holds one seed per line: the settings byte in decimal (or, for a
+// target with two settings bytes, both, separated by a comma), then the
 // payload's fields, all separated by tabs (the fields become lines of the
 // payload). "²", "³" and "´" (UTF-8) become the bytes the targets read as
 // them; "\n", "\t", "\\" and "\xHH" escape the bytes they name. Empty lines
@@ -61,7 +62,13 @@ int main(int argc, char** argv) {
     while (std::getline(list, line)) {
         if (line.empty() || line[0] == '#') continue;
         const std::size_t tab = line.find('\t');
-        std::string seed(1, static_cast<char>(std::stoi(line.substr(0, tab)) & 0xFF));
+        std::string seed;
+        const std::string settings = line.substr(0, tab);
+        for (std::size_t at = 0; at != std::string::npos;) {
+            const std::size_t comma = settings.find(',', at);
+            seed.push_back(static_cast<char>(std::stoi(settings.substr(at, comma - at)) & 0xFF));
+            at = comma == std::string::npos ? comma : comma + 1;
+        }
         std::size_t start = tab == std::string::npos ? line.size() : tab + 1;
         bool first = true;
         while (start <= line.size() && tab != std::string::npos) {

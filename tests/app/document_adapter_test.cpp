@@ -6,6 +6,7 @@
 #include "AppTest.h"
 #include "CDlgParameters.h"
 #include "COrvantaDoc.h"
+#include "MessageIds.h"
 
 namespace {
 class DocumentAdapterTest : public AppTest {
@@ -50,9 +51,12 @@ TEST_F(DocumentAdapterTest, AFailureLeavesTheMessageAsTheResult) {
         unsigned message;
     };
     const Case cases[] = {
-        {Operation::Normal, L"1/0", 40170}, {Operation::Normal, L"(1+2", 40121},
-        {Operation::Normal, L"", 40122},    {Operation::Complex, L"(1+i", 40121},
-        {Operation::Complex, L"", 40122},   {Operation::Computer, L"(1+2", 40121},
+        {Operation::Normal, L"1/0", MessageId::FAULT_FLT_DIVIDE_BY_ZERO},
+        {Operation::Normal, L"(1+2", MessageId::PARENTHESIS_CHECK},
+        {Operation::Normal, L"", MessageId::NOTHING_TO_CALCULATE},
+        {Operation::Complex, L"(1+i", MessageId::PARENTHESIS_CHECK},
+        {Operation::Complex, L"", MessageId::NOTHING_TO_CALCULATE},
+        {Operation::Computer, L"(1+2", MessageId::PARENTHESIS_CHECK},
     };
     for (int language : {0, 1}) {
         doc().setLanguage(language);
@@ -85,7 +89,7 @@ TEST_F(DocumentAdapterTest, TheDocumentsSettingsReachTheEngine) {
     doc().setUseJ(true);
     EXPECT_EQ(run(doc(), Operation::Complex, L"(1+2*j)*(3-j)", ok), L"5+5j");
     doc().setUseJ(false);
-    EXPECT_EQ(run(doc(), Operation::Normal, L"10^400", ok), engineText(40100));
+    EXPECT_EQ(run(doc(), Operation::Normal, L"10^400", ok), engineText(MessageId::INFINITE_VALUE));
 }
 
 TEST_F(DocumentAdapterTest, PlaceholdersAskForTheirValuesInTheParameterDialog) {
@@ -121,11 +125,11 @@ TEST_F(DocumentAdapterTest, TheFunctionCheckIsTheCommandLinesCheck) {
     };
     const Case cases[] = {
         {L"f(x)=sin(x)", true, L""},
-        {L"g(x)=x", false, engineText(40219)},
-        {L"f(x)x", false, engineText(40220)},
+        {L"g(x)=x", false, engineText(MessageId::NO_TYPE)},
+        {L"f(x)x", false, engineText(MessageId::NO_RESULT)},
         {L"f(x)=x+y", false, L"Function f(x)=x+yhas unknown variables!"},
-        {L"f(x,y)=x^2+y^2=4", false, L"4: " + engineText(40228)},
-        {L"z(n+1)=5", false, engineText(40229)},
+        {L"f(x,y)=x^2+y^2=4", false, L"4: " + engineText(MessageId::RESULT_NUMBER)},
+        {L"z(n+1)=5", false, engineText(MessageId::SEQUENCE_DEPENDENCE)},
     };
     for (const Case& c : cases) {
         std::wstring message;
@@ -143,9 +147,9 @@ TEST_F(DocumentAdapterTest, ConversionsLeaveTheirFailureInTheResult) {
     const Case cases[] = {
         {L"1", L"meter", L"centimeter", L"100", true},
         {L"2*3", L"kilometer", L"meter", L"6000", true},
-        {L"1", L"meter", L"", engineText(40106), false},
-        {L"1", L"meter", L"second", engineText(40105), false},
-        {L"1/0", L"meter", L"centimeter", engineText(40170), false},
+        {L"1", L"meter", L"", engineText(MessageId::CONVERTER_FILL_BOTH), false},
+        {L"1", L"meter", L"second", engineText(MessageId::NO_CONVERSION), false},
+        {L"1/0", L"meter", L"centimeter", engineText(MessageId::FAULT_FLT_DIVIDE_BY_ZERO), false},
     };
     for (const Case& c : cases) {
         std::wstring value = c.value, from = c.from, to = c.to, result = L"before";
@@ -169,7 +173,7 @@ TEST_F(DocumentAdapterTest, StatisticsLeaveTheirFailureInTheResult) {
 
     formula = L"meanx()", values = L"1;;3", result = L"before";
     EXPECT_FALSE(doc().calculateStatisticX(formula, result, values));
-    EXPECT_EQ(result, engineText(40128));
+    EXPECT_EQ(result, engineText(MessageId::INVALID_ELEMENTS));
 
     formula = L"sumxy()", values = L"1;2;2;4;3;6", result = L"before";
     EXPECT_TRUE(doc().calculateStatisticXY(formula, result, values));
@@ -177,13 +181,13 @@ TEST_F(DocumentAdapterTest, StatisticsLeaveTheirFailureInTheResult) {
 
     formula = L"meany()", values = L"1;2;;4", result = L"before";
     EXPECT_FALSE(doc().calculateStatisticXY(formula, result, values));
-    EXPECT_EQ(result, engineText(40128));
+    EXPECT_EQ(result, engineText(MessageId::INVALID_ELEMENTS));
 
     std::wstring fitted = L"old", quality = L"old";
     values = L"1;2;;4";
     EXPECT_FALSE(doc().calculateStatisticRegression(CalculatorModes::REG_LINEAR, fitted, quality, values));
     EXPECT_EQ(fitted, L"") << "the fitted text is emptied";
-    EXPECT_EQ(quality, engineText(40128)) << "the quality text carries the message";
+    EXPECT_EQ(quality, engineText(MessageId::INVALID_ELEMENTS)) << "the quality text carries the message";
 }
 
 TEST_F(DocumentAdapterTest, AMatrixFailureIsShownInAMessageBox) {
@@ -191,7 +195,7 @@ TEST_F(DocumentAdapterTest, AMatrixFailureIsShownInAMessageBox) {
     MatrixContent a(2, 3, {L"1", L"2", L"3", L"4", L"5", L"6"});
     EXPECT_FALSE(doc().calculateMatrix(result, a, b, CalculatorModes::MAT_DET, true));
     ASSERT_EQ(m_platform.messageBox.shown().size(), 1u);
-    EXPECT_EQ(m_platform.messageBox.shown()[0].text, engineText(40112));
+    EXPECT_EQ(m_platform.messageBox.shown()[0].text, engineText(MessageId::MATRIX_NOT_SQUARE));
     EXPECT_EQ(m_platform.messageBox.shown()[0].icon, MessageIcon::None);
     m_platform.messageBox.clear();
 
@@ -204,10 +208,10 @@ TEST_F(DocumentAdapterTest, AMatrixFailureIsShownInAMessageBox) {
 TEST_F(DocumentAdapterTest, TheFunctionCalculatorShowsFailuresAsResults) {
     std::wstring f = L"arcsin(x+5)", result = L"old";
     EXPECT_FALSE(doc().calculateFunctionSolve(f, result, -1, 1));
-    EXPECT_EQ(result, engineText(40152));
+    EXPECT_EQ(result, engineText(MessageId::ARCSIN_DOMAIN));
     f = L"x^2";
     EXPECT_FALSE(doc().calculateFunctionExtrema(f, result, 1, 1));
-    EXPECT_EQ(result, engineText(40276));
+    EXPECT_EQ(result, engineText(MessageId::EXTREMA_RANGE));
     f = L"x^2-4";
     EXPECT_TRUE(doc().calculateFunctionSolve(f, result, -10, 10));
     EXPECT_EQ(result, L"f(x)=0 at -2; 2");
@@ -249,6 +253,6 @@ TEST_F(DocumentAdapterTest, TheSolverSearchesItsRangeOrTheWideDefault) {
     result = L"x";
     found = false;
     EXPECT_TRUE(doc().calculateSolver(L"x^2=-1", result, -10, 10, found));
-    EXPECT_EQ(result, engineText(40183));
+    EXPECT_EQ(result, engineText(MessageId::NO_POINTS));
     EXPECT_FALSE(found);
 }

@@ -1,3 +1,4 @@
+#include <fstream>
 #include <functional>
 
 #include "AppTest.h"
@@ -318,3 +319,24 @@ TEST_F(DocumentTest, EngineMessagesAppearInAMessageBox) {
     EXPECT_EQ(m_platform.messageBox.shown()[0].text, L"Bad cell");
     EXPECT_EQ(m_platform.messageBox.shown()[0].icon, MessageIcon::Stop);
 }
+
+namespace {
+// Unit files that cannot be used are kept beside fresh ones, and the user
+// hears once where they went.
+TEST_F(DocumentTest, ADamagedUnitPairIsMovedAsideWithOneMessage) {
+    const std::filesystem::path data = configFolder().parent_path() / "data";
+    std::filesystem::create_directories(data);
+    std::ofstream(data / "metrics.dat") << "user units";
+    std::ofstream(data / "base.dat").flush();
+    {
+        COrvantaDoc document(store(), data);
+        const std::vector<std::wstring> shown = takeMessages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_NE(shown[0].find((data / "metrics.dat.corrupt").wstring()), std::wstring::npos);
+        EXPECT_EQ(document.getMetricSize(), 66);
+    }
+    EXPECT_TRUE(std::filesystem::exists(data / "base.dat.corrupt"));
+    COrvantaDoc again(store(), data);
+    EXPECT_TRUE(takeMessages().empty()) << "the fresh files are used without a word";
+}
+} // namespace

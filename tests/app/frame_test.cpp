@@ -315,6 +315,34 @@ TEST_F(FrameTest, TheFirstStartRecordsWhereTheHelpPageIsAndOpensIt) {
     EXPECT_TRUE(takeMessages().empty());
 }
 
+// Without a program that opens pages, the user is told where the page is.
+TEST_F(FrameTest, OfflineHelpWithoutABrowserNamesThePage) {
+    const std::filesystem::path help = configFolder().parent_path() / "help";
+    std::filesystem::create_directories(help);
+    std::ofstream(help / "OrvantaHelp.html") << "<html></html>";
+    CMainFrame& frame = launch({help});
+    const QByteArray path = qgetenv("PATH"), browser = qgetenv("BROWSER");
+    qputenv("PATH", "/nonexistent");
+    qunsetenv("BROWSER");
+    frame.onCommand(40078);
+    qputenv("PATH", path);
+    if (!browser.isEmpty()) qputenv("BROWSER", browser);
+    const std::vector<std::wstring> shown = takeMessages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find((std::filesystem::canonical(help) / "OrvantaHelp.html").wstring()),
+              std::wstring::npos);
+}
+
+TEST_F(FrameTest, ControlQQuitsLikeExit) {
+    CMainFrame& frame = launch();
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame, 2000));
+    frame.activeView()->inputLine()->setFocus();
+    QTest::keyClick(frame.activeView()->inputLine(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(frame.isVisible());
+}
+
 TEST_F(FrameTest, ControlAOpensAboutEvenInTheInputLine) {
     CMainFrame& frame = launch();
     frame.show();

@@ -1,10 +1,13 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <cwchar>
 
 #include "AppTest.h"
 #include "CCalculatorView.h"
@@ -14,9 +17,13 @@
 #include "CMainFrame.h"
 #include "COrvantaDoc.h"
 #include "KeyButton.h"
+#include "KeyIds.h"
 #include "LodrinIds.h"
+#include "MenuResources.h"
 #include "ModeTable.h"
 #include "OrvantaApp.h"
+#include "Screen.h"
+#include "TextFit.h"
 
 namespace {
 using namespace ModeTable;
@@ -58,9 +65,8 @@ protected:
     std::unique_ptr<OrvantaApp> m_app;
 };
 
-constexpr int EQUALS = 1023, CLEAR = 1360, BACK = 1361;
-constexpr int K0 = 1411, K1 = 1408, K2 = 1409, K3 = 1410, K5 = 1406;
-constexpr int DIV = 1414, PLUS = 1417, POW = 1421, SIN = 1425, INV = 1083, HYP = 1090, DEG = 1305;
+using namespace KeyId;
+constexpr int K0 = DIGIT_0, K1 = DIGIT_1, K2 = DIGIT_2, K3 = DIGIT_3, K4 = DIGIT_4, K5 = DIGIT_5;
 
 TEST_F(KeypadTest, TemplatesGoAroundTheSelectionOrPutTheCaretInside) {
     struct Case {
@@ -74,9 +80,9 @@ TEST_F(KeypadTest, TemplatesGoAroundTheSelectionOrPutTheCaretInside) {
     const Case cases[] = {
         {"sin without selection", L"", 0, 0, SIN, L"sin()", 4},
         {"sin around a selection", L"2*x+1", 2, 5, SIN, L"2*sin(x+1)", 10},
-        {"mod between ( and ,", L"", 0, 0, 1306, L"mod(,)", 4},
+        {"mod between ( and ,", L"", 0, 0, MOD, L"mod(,)", 4},
         {"plain text replaces the selection", L"123", 1, 2, K5, L"153", 2},
-        {"line break", L"1", 1, 1, 1286, L"1\r\n", 2},
+        {"line break", L"1", 1, 1, LINE_BREAK, L"1\r\n", 2},
     };
     CCalculatorView& v = view();
     for (const Case& c : cases) {
@@ -107,7 +113,7 @@ TEST_F(KeypadTest, InvAndHypChooseTheVariantAndRelabel) {
 TEST_F(KeypadTest, BackspaceRemovesALineBreakWhole) {
     CCalculatorView& v = view();
     press(v, {K1});
-    v.onKey(1286);
+    v.onKey(LINE_BREAK);
     ASSERT_EQ(v.inputText(), L"1\r\n");
     press(v, {BACK});
     EXPECT_EQ(v.inputText(), L"1");
@@ -122,8 +128,8 @@ TEST_F(KeypadTest, KeysComputeInTheScientificView) {
     };
     const Case cases[] = {
         {{DEG, SIN, K3, K0}, L"0.5"},
-        {{K2, POW, K3, POW, K2}, L"64"},
-        {{K1, DIV, K0}, engineText(40164)},
+        {{K2, POWER, K3, POWER, K2}, L"64"},
+        {{K1, DIVIDE, K0}, engineText(40164)},
     };
     CCalculatorView& v = view();
     for (const Case& c : cases) {
@@ -141,14 +147,12 @@ TEST_F(KeypadTest, KeysComputeInTheScientificView) {
 // The complex and programmer calculators, tapped as a user would: a result
 // form or base key after "=" shows the same result in that form.
 TEST_F(KeypadTest, KeysComputeInTheComplexAndProgrammerViews) {
-    constexpr int K4 = 1405, IMAGINARY = 1040, RECT = 1316, POLAR = 1315;
     CCalculatorView& complex = view(COMPLEX);
-    press(complex, {CLEAR, DEG, RECT, K3, PLUS, K4, IMAGINARY, EQUALS});
+    press(complex, {CLEAR, DEG, RECTANGULAR, K3, PLUS, K4, IMAGINARY, EQUALS});
     EXPECT_EQ(complex.resultText(), L"3+4i");
     press(complex, {POLAR});
     EXPECT_EQ(complex.resultText(), L"pol(5,53.1301023542)");
 
-    constexpr int DEC_INPUT = 1320, BIN_INPUT = 1319, TO_BIN = 1514, TO_HEX = 1515, HEX_A = 1243;
     CCalculatorView& programmer = view(COMPUTER);
     press(programmer, {CLEAR, DEC_INPUT, K5, PLUS, K5, EQUALS, TO_BIN});
     EXPECT_EQ(programmer.resultText(), L"bin: 1010");
@@ -187,7 +191,7 @@ TEST_F(KeypadTest, HistoryKeepsTenDistinctCalculationsNewestFirst) {
         d.findChild<QComboBox*>(QString::number(LodrinId::HISTORY_LIST))->setCurrentIndex(2);
         d.accept();
     });
-    v.onCommand(40072);
+    v.onCommand(MenuResources::ID_HISTORY);
     EXPECT_EQ(v.inputText(), L"9+1");
     EXPECT_EQ(v.resultText(), L"10");
 }
@@ -195,9 +199,9 @@ TEST_F(KeypadTest, HistoryKeepsTenDistinctCalculationsNewestFirst) {
 TEST_F(KeypadTest, UndoRestoresTheLineBeforeTheLastKey) {
     CCalculatorView& v = view();
     press(v, {K1, K2});
-    v.onCommand(40070);
+    v.onCommand(MenuResources::ID_UNDO);
     EXPECT_EQ(v.inputText(), L"1");
-    v.onCommand(40070);
+    v.onCommand(MenuResources::ID_UNDO);
     EXPECT_EQ(v.inputText(), L"1") << "one step only";
 }
 
@@ -206,12 +210,12 @@ TEST_F(KeypadTest, ClipboardRules) {
     QClipboard* clip = QApplication::clipboard();
     v.setInputText(L"1+2");
     v.inputLine()->setFocus();
-    v.onCommand(40053); // cut without a selection
+    v.onCommand(MenuResources::ID_CUT); // cut without a selection
     EXPECT_EQ(clip->text(), "1+2");
     EXPECT_EQ(v.inputText(), L"1+2");
 
     select(v, 1, 3);
-    v.onCommand(40053);
+    v.onCommand(MenuResources::ID_CUT);
     EXPECT_EQ(clip->text(), "+2");
     EXPECT_EQ(v.inputText(), L"1");
     EXPECT_EQ(caret(v), 1);
@@ -219,9 +223,9 @@ TEST_F(KeypadTest, ClipboardRules) {
     clip->setText("f(x)=x^2");
     v.setInputText(L"old");
     v.inputLine()->moveCursor(QTextCursor::Start);
-    v.onCommand(40058);
+    v.onCommand(MenuResources::ID_PASTE);
     EXPECT_EQ(v.inputText(), L"x^2") << "caret at 0 replaces the line";
-    v.onCommand(40058);
+    v.onCommand(MenuResources::ID_PASTE);
     EXPECT_EQ(v.inputText(), L"x^2x^2");
 }
 
@@ -234,54 +238,54 @@ TEST_F(KeypadTest, UserKeysInsertTheirFunctionOrConstant) {
     engine.setConst(0, L"g", L"9.81");
     CCalculatorView& v = view();
     v.refreshKeys(CCalculatorView::ALL_KEYS);
-    EXPECT_EQ(keyOf(v, 1216)->caption(), L"perc");
+    EXPECT_EQ(keyOf(v, USER_1)->caption(), L"perc");
 
     const std::pair<int, const wchar_t*> cases[] = {
-        {1216, L"perc(,)"}, {1217, L"vol(,,)"}, {1218, L"sq()"}, {1219, L"x/2"}};
+        {USER_1, L"perc(,)"}, {USER_2, L"vol(,,)"}, {USER_3, L"sq()"}, {USER_4, L"x/2"}};
     for (const auto& [id, text] : cases) {
         v.onKey(CLEAR);
         press(v, {id});
         EXPECT_EQ(v.inputText(), text);
     }
     v.onKey(CLEAR);
-    press(v, {1216});
+    press(v, {USER_1});
     EXPECT_EQ(caret(v), 5) << "caret after (";
 
-    press(v, {1249}); // constants
-    EXPECT_EQ(keyOf(v, 1216)->caption(), L"g");
+    press(v, {BANK}); // constants
+    EXPECT_EQ(keyOf(v, USER_1)->caption(), L"g");
     v.onKey(CLEAR);
-    press(v, {1216});
+    press(v, {USER_1});
     EXPECT_EQ(v.inputText(), L"{g}");
-    press(v, {1249, 1249}); // back to the functions
-    EXPECT_EQ(keyOf(v, 1216)->caption(), L"perc");
+    press(v, {BANK, BANK}); // back to the functions
+    EXPECT_EQ(keyOf(v, USER_1)->caption(), L"perc");
 }
 
 TEST_F(KeypadTest, ImaginaryKeyFollowsUseJ) {
     CCalculatorView& v = view(COMPLEX);
-    press(v, {1040});
+    press(v, {IMAGINARY});
     doc().setUseJ(true);
-    press(v, {1040});
+    press(v, {IMAGINARY});
     EXPECT_EQ(v.inputText(), L"ij");
 }
 
 TEST_F(KeypadTest, ResultFormKeysOnAnEmptyInputSayWhy) {
     CCalculatorView& c = view(COMPLEX);
-    press(c, {1315});
+    press(c, {POLAR});
     EXPECT_EQ(c.resultText(), engineText(40231));
-    press(c, {1316});
+    press(c, {RECTANGULAR});
     EXPECT_EQ(c.resultText(), engineText(40232));
-    press(c, {K3, PLUS, K2, 1040, 1315});
+    press(c, {K3, PLUS, K2, IMAGINARY, POLAR});
     EXPECT_EQ(doc().m_complexResult, CalculatorModes::POLAR);
     EXPECT_NE(c.resultText(), engineText(40231));
 
     CCalculatorView& p = view(COMPUTER);
-    press(p, {1514});
+    press(p, {TO_BIN});
     EXPECT_EQ(p.resultText(), engineText(40232));
-    press(p, {1320, K5, PLUS, K5, 1514});
+    press(p, {DEC_INPUT, K5, PLUS, K5, TO_BIN});
     EXPECT_EQ(p.resultText(), L"bin: 1010");
-    press(p, {1515});
+    press(p, {TO_HEX});
     EXPECT_EQ(p.resultText(), L"hex: A");
-    EXPECT_FALSE(keyOf(p, 1243)->isEnabled()) << "no A in decimal input";
+    EXPECT_FALSE(keyOf(p, HEX_A)->isEnabled()) << "no A in decimal input";
 }
 
 TEST_F(KeypadTest, CancelledParameterDialogLeavesTheResult) {
@@ -301,7 +305,7 @@ TEST_F(KeypadTest, LanguageSwitchRelabelsKeysAndMenu) {
         d.findChild<QComboBox*>(QString::number(LodrinId::OPT_LANGUAGE))->setCurrentIndex(1);
         d.accept();
     });
-    v.onCommand(40071);
+    v.onCommand(MenuResources::ID_OPTIONS);
     EXPECT_EQ(doc().m_language, 1);
     EXPECT_EQ(keyOf(v, CLEAR)->caption(), L"L\u00D6");
     EXPECT_EQ(frame().menuBar()->actions()[0]->text(), "Datei");
@@ -323,12 +327,250 @@ TEST_F(KeypadTest, DeviceKeyboard) {
 
 TEST_F(KeypadTest, MemoryListStoresAndInserts) {
     CCalculatorView& v = view();
-    press(v, {K1, PLUS, K2, 1032, CLEAR, 1032});
+    press(v, {K1, PLUS, K2, MEMORY_ADD, CLEAR, MEMORY_ADD});
     ASSERT_EQ(v.memoryList()->count(), 1) << "an empty line is not stored";
     v.memoryList()->setCurrentIndex(0);
-    press(v, {1039});
+    press(v, {MEMORY_INSERT});
     EXPECT_EQ(v.inputText(), L"1+2");
-    press(v, {1033});
+    press(v, {MEMORY_DELETE});
     EXPECT_EQ(v.memoryList()->count(), 0);
+}
+
+// A calculation's result, not one of the engine's messages.
+bool isValue(const std::wstring& result) {
+    if (result.empty()) return false;
+    for (unsigned id = 40100; id <= 40324; ++id)
+        if (const std::wstring text = engineText(id); text.size() > 2 && result.rfind(text, 0) == 0)
+            return false;
+    return true;
+}
+
+// A key's text made into a whole calculation: a number before an operator,
+// arguments in its parentheses.
+std::wstring completed(std::wstring text, const std::wstring& argument) {
+    const std::pair<const wchar_t*, std::wstring> holes[] = {
+        {L"(,)", L"(" + argument + L",2)"}, {L"()", L"(" + argument + L")"}, {L"/)", L"/2)"}};
+    for (const auto& [hole, filled] : holes)
+        if (const std::size_t at = text.find(hole); at != std::wstring::npos)
+            text.replace(at, std::wcslen(hole), filled);
+    if (text == L")") return L"(4)";
+    if (std::wstring(L"+-*/^!E.").find(text[0]) != std::wstring::npos) text = L"4" + text;
+    if (std::wstring(L"+-*/^(E.").find(text.back()) != std::wstring::npos)
+        text += text.back() == L'(' ? L"2)" : L"2";
+    return text;
+}
+
+// Every key of the three calculator keypads, with every Inv and Hyp variant
+// its keypad can reach, inserts a text that calculates in that mode.
+TEST_F(KeypadTest, EveryKeyInsertsValidInputForItsMode) {
+    struct Mode {
+        int mode;
+        std::vector<int> setUp;
+    };
+    const Mode modes[] = {{SCIENTIFIC, {DEG}}, {COMPLEX, {RAD}}, {COMPUTER, {HEX_INPUT}}};
+    for (const Mode& m : modes) {
+        CCalculatorView& v = view(m.mode);
+        press(v, m.setUp);
+        const bool inv = keyOf(v, INV) != nullptr, hyp = keyOf(v, HYP) != nullptr;
+        for (KeyButton* key : v.findChildren<KeyButton*>()) {
+            for (int variant = 0; variant < 4; ++variant) {
+                doc().m_inv = variant & 1;
+                doc().m_hyp = (variant & 2) ? 1 : 0;
+                if ((doc().m_inv && !inv) || (doc().m_hyp && !hyp)) continue;
+                std::wstring text;
+                if (!v.keyText(key->id(), text) || text == L"\r\n") continue;
+                SCOPED_TRACE(QString::fromStdWString(text).toStdString() + " in mode " +
+                             std::to_string(m.mode));
+                v.onKey(CLEAR);
+                key->click();
+                ASSERT_EQ(v.inputText(), text) << "key " << key->id();
+                bool calculated = false;
+                for (const wchar_t* argument : {L"0.5", L"2", L""}) {
+                    v.setInputText(completed(text, argument));
+                    if (text.front() == L'[')
+                        onNextDialog<CDlgParameters>([](CDlgParameters& d) { d.accept(); });
+                    press(v, {EQUALS});
+                    calculated = calculated || isValue(v.resultText());
+                }
+                EXPECT_TRUE(calculated)
+                    << QString::fromStdWString(v.inputText() + L" gives " + v.resultText()).toStdString();
+            }
+        }
+        doc().m_inv = doc().m_hyp = 0;
+    }
+}
+
+TEST_F(KeypadTest, SquareAndCubeKeysCalculateAsPowers) {
+    CCalculatorView& v = view();
+    press(v, {K3, SQUARE, EQUALS});
+    EXPECT_EQ(v.resultText(), L"9");
+    EXPECT_EQ(keyOf(v, SQUARE)->caption(), L"x\u00B2");
+    press(v, {CLEAR, K2, CUBE, EQUALS});
+    EXPECT_EQ(v.resultText(), L"8");
+}
+
+TEST_F(KeypadTest, ChoosingAMemoryEntryInsertsIt) {
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame(), 2000));
+    CCalculatorView& v = view();
+    v.addMemoryEntries({L"1+2", L"7", L"3"});
+    QComboBox* list = v.memoryList();
+    v.setInputText(L"5*");
+    // The mouse: open the list and click an entry.
+    list->showPopup();
+    const QRect item = list->view()->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(v.inputText(), L"5*7");
+    EXPECT_EQ(v.undoText(), L"5*");
+
+    // The keyboard: each step replaces the entry of the step before, and the
+    // list keeps the focus for the next step.
+    press(v, {CLEAR});
+    v.setInputText(L"4-");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(v.inputText(), L"4-3");
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(v.inputText(), L"4-1+2");
+    EXPECT_EQ(v.undoText(), L"4-");
+    EXPECT_EQ(QApplication::focusWidget(), list);
+}
+
+// With the result in the input line the programmer view hands over the bare
+// number in a base that reads it back; messages never carry a base name.
+TEST_F(KeypadTest, ProgrammerResultsInTheInputLineCanBeCalculatedOn) {
+    doc().m_resultInInput = 1;
+    CCalculatorView& p = view(COMPUTER);
+    press(p, {HEX_INPUT, TO_HEX, HEX_F, HEX_F, PLUS, K1, EQUALS});
+    EXPECT_EQ(p.inputText(), L"100");
+    EXPECT_EQ(p.resultText(), L"FF+1");
+    press(p, {TO_BIN});
+    EXPECT_EQ(p.inputText(), L"100000000");
+    EXPECT_EQ(doc().m_computerMode, CalculatorModes::COMP_BIN);
+    press(p, {TO_HEX});
+    EXPECT_EQ(p.inputText(), L"100");
+
+    doc().m_resultInInput = 0;
+    press(p, {CLEAR, K1, DIVIDE, K0, EQUALS});
+    std::wstring input = L"1/0", message;
+    doc().calculateComputer(input, message);
+    EXPECT_EQ(p.resultText(), message);
+    EXPECT_TRUE(p.resultText().rfind(L"hex: ", 0) == std::wstring::npos);
+}
+
+TEST_F(KeypadTest, LongTextsAreShownWholeInSmallerFonts) {
+    m_app.reset();
+    Screen::setSize(240, 320);
+    m_app = start();
+    frame().show();
+    CCalculatorView& v = view();
+    QApplication::processEvents();
+    const QFont normal = v.resultLine()->font();
+    press(v, {K2, EQUALS});
+    EXPECT_EQ(v.resultLine()->font().pixelSize(), normal.pixelSize()) << "a short result keeps the font";
+
+    v.setInputText(L"binom(2.5,1)");
+    press(v, {EQUALS});
+    const std::wstring message = engineText(40136);
+    ASSERT_EQ(v.resultText(), message);
+    QLineEdit* result = v.resultLine();
+    EXPECT_LT(result->font().pixelSize(), normal.pixelSize());
+    EXPECT_GE(result->font().pixelSize(), 8);
+    EXPECT_EQ(result->cursorPosition(), 0) << "read from the start";
+    EXPECT_EQ(result->toolTip().toStdWString(), message);
+
+    // The same in the input line, in German.
+    doc().setLanguage(1);
+    doc().m_resultInInput = 1;
+    v.setInputText(L"binom(2.5,1)");
+    press(v, {EQUALS});
+    EXPECT_EQ(v.inputText(), engineText(41136));
+    EXPECT_LT(v.inputLine()->font().pixelSize(), v.inputFont().pixelSize());
+    EXPECT_EQ(v.inputLine()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(v.inputLine()->toolTip().toStdWString(), engineText(41136));
+    press(v, {CLEAR, K1});
+    EXPECT_EQ(v.inputLine()->font(), v.inputFont()) << "typing brings the normal font back";
+    doc().setLanguage(0);
+}
+
+TEST_F(KeypadTest, DigitsStayTogetherAndCaptionsFitAtEveryScreen) {
+    const QSize screens[] = {{240, 320}, {320, 240}, {480, 640}, {640, 480}};
+    for (const QSize& screen : screens) {
+        m_app.reset();
+        Screen::setSize(screen.width(), screen.height());
+        m_app = start();
+        frame().show();
+        for (int mode : {SCIENTIFIC, COMPLEX, COMPUTER}) {
+            CCalculatorView& v = view(mode);
+            QApplication::processEvents();
+            SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + " mode " +
+                         std::to_string(mode));
+            // The digit block is one piece: 1 to 9 in three rows over 0, in one half.
+            const QRect seven = keyOf(v, DIGIT_7)->geometry(), three = keyOf(v, DIGIT_3)->geometry();
+            const QRect zero = keyOf(v, DIGIT_0)->geometry();
+            EXPECT_EQ(seven.left(), keyOf(v, DIGIT_1)->geometry().left());
+            EXPECT_LT(seven.top(), three.top());
+            EXPECT_LT(three.top(), zero.top());
+            EXPECT_EQ(seven.left() < v.width() / 2, zero.left() < v.width() / 2);
+            for (int inv : {0, 1}) {
+                doc().m_inv = inv;
+                v.refreshKeys(CCalculatorView::ALL_KEYS);
+                for (const KeyButton* key : v.findChildren<KeyButton*>()) {
+                    const QString caption = QString::fromStdWString(key->caption());
+                    EXPECT_LE(TextFit::width(key->captionFont(), caption), key->captionArea().width())
+                        << caption.toStdString() << " on key " << key->id();
+                }
+            }
+            doc().m_inv = 0;
+        }
+    }
+}
+
+TEST_F(KeypadTest, TypingAfterAClickIntoTheResultLineGoesToTheInputLine) {
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame(), 2000));
+    CCalculatorView& v = view();
+    press(v, {K2, EQUALS});
+    QTest::mouseClick(v.resultLine(), Qt::LeftButton);
+    ASSERT_TRUE(v.resultLine()->hasFocus());
+    QTest::keyClicks(v.resultLine(), "*3");
+    EXPECT_EQ(v.inputText(), L"2*3");
+    EXPECT_TRUE(v.inputLine()->hasFocus());
+
+    QTest::mouseClick(v.resultLine(), Qt::LeftButton);
+    press(v, {CLEAR});
+    EXPECT_TRUE(v.inputLine()->hasFocus()) << "CLR";
+    QTest::keyClicks(QApplication::focusWidget(), "5+5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(v.resultText(), L"10");
+    QTest::mouseClick(v.resultLine(), Qt::LeftButton);
+    press(v, {EQUALS});
+    EXPECT_TRUE(v.inputLine()->hasFocus()) << "equals";
+}
+
+TEST_F(KeypadTest, TheBankKeyTellsWhichBankIsShown) {
+    CCalculatorView& v = view();
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < 3; ++i) {
+        captions.push_back(keyOf(v, BANK)->caption());
+        press(v, {BANK});
+    }
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Fn", L"Const1", L"Const2"}));
+}
+
+// A dialog without a parent (the parameter question) opens over the window.
+TEST_F(KeypadTest, ParentlessDialogsOpenOverTheMainWindow) {
+    frame().move(40, 30);
+    CCalculatorView& v = view();
+    v.setInputText(L"[x]+1");
+    QPoint centre;
+    onNextDialog<CDlgParameters>([&](CDlgParameters& d) {
+        d.show();
+        centre = d.geometry().center();
+        d.reject();
+    });
+    press(v, {EQUALS});
+    EXPECT_LE((centre - frame().geometry().center()).manhattanLength(), 4);
 }
 } // namespace

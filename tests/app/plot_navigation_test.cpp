@@ -29,8 +29,8 @@ TEST(PlotNavigation, ZoomStepsAndClamps) {
     expectRegion(PlotNavigation::zoom({-900, 900, -900, 900}, -1, {}, 480, 640), {-999, 999, -999, 999});
     // A selection: columns 120..360 of 480 and rows 160..480 of 640.
     expectRegion(PlotNavigation::zoom(start, 1, {120, 360, 160, 480}, 480, 640), {-2.5, 2.5, -2.5, 2.5});
-    // A zoom in that would invert the region is ignored.
-    EXPECT_FALSE(PlotNavigation::zoom({0, 1, 0, 4}, 1, {}, 480, 640));
+    // A selection that would invert the region is ignored.
+    EXPECT_FALSE(PlotNavigation::zoom(start, 1, {120, 120, 160, 480}, 480, 640));
     // The wheel keeps the point under the pointer.
     expectRegion(PlotNavigation::zoomAbout(start, 1, 1.0, 0.0), {0, 5, 0, 5});
 }
@@ -97,7 +97,7 @@ TEST_F(PlotSetTest, SetCheckMessagesInOrder) {
         {L"f(x,y)=1=x^2+y^2", {}, L""},
         {L"f(t)=[x:=t;y:=t;t:=0..1]", {L"f(t)=[x:=t;y:=2*t;t:=0..1]"}, engineText(M::ONE_PARAMETRIC)},
         {L"z(n+1)=z(n)^2+(-1+0*j)", {L"f(x)=x"}, engineText(M::MIX_2D_FRACTAL)},
-        {L"z(n+1)=z(n)^2+z(0);z(0)=1+", {}, engineText(M::INVALID_FUNCTION)},
+        {L"z(n+1)=z(n)^2+z(0);z(0)=x", {}, engineText(M::INVALID_FUNCTION)},
         {L"z(n+1)=z(n)^2+z(0);z(0)=1+2*j", {}, L""},
     };
     for (const Case& c : cases) {

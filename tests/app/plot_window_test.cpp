@@ -1,13 +1,17 @@
 // The plot window driven as a user would: the plot key, navigation, the
 // worker handshake, saving and the close rule.
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 
 #include "AppTest.h"
 #include "CMainFrame.h"
 #include "COrvantaDoc.h"
 #include "CPlotterInputView.h"
+#include "CPropSheetPlotteroptions.h"
 #include "KeyButton.h"
 #include "ModeTable.h"
 #include "OrvantaApp.h"
@@ -46,10 +50,12 @@ protected:
         QTest::mouseClick(m_view->findChild<KeyButton*>(QString::number(CPlotterInputView::PLOT_KEY)),
                           Qt::LeftButton);
     }
-    static void waitComplete(PlotWindow& w) {
-        QTRY_VERIFY_WITH_TIMEOUT(w.complete(), 20000);
-    }
+    static void waitComplete(PlotWindow& w) { QTRY_VERIFY_WITH_TIMEOUT(w.complete(), 20000); }
     COrvantaDoc& doc() { return *m_app->document(); }
+    void tap(int id) {
+        QTest::mouseClick(m_view->findChild<KeyButton*>(QString::number(id)), Qt::LeftButton);
+    }
+    std::wstring caption(int id) { return m_view->findChild<KeyButton*>(QString::number(id))->caption(); }
 
     std::unique_ptr<OrvantaApp> m_app;
     CPlotterInputView* m_view = nullptr;
@@ -80,8 +86,8 @@ TEST_F(PlotWindowTest, RefusedSetsOpenNoWindow) {
     plot(L"");
     plot(L"f(x)=");
     EXPECT_EQ(m_opened, 0);
-    EXPECT_EQ(takeMessages(), (std::vector<std::wstring>{engineText(M::NO_FUNCTION),
-                                                         engineText(M::NO_FUNCTION_SPECIFIED)}));
+    EXPECT_EQ(takeMessages(),
+              (std::vector<std::wstring>{engineText(M::NO_FUNCTION), engineText(M::NO_FUNCTION_SPECIFIED)}));
 }
 
 TEST_F(PlotWindowTest, CancelStopsASlowPassAndSaveWaitsForACompletePicture) {
@@ -113,6 +119,36 @@ TEST_F(PlotWindowTest, SavesBitmapsOfTheScreenSizeAndReportsFailures) {
     });
     EXPECT_EQ(QFile(bmp).size(), 54 + 480 * 3 * 640);
     EXPECT_EQ(takeMessages(), std::vector<std::wstring>{engineText(M::SAVE_FAILED)});
+}
+
+TEST_F(PlotWindowTest, KeypadFollowsTheFunctionTypeAndFillsTheList) {
+    tap(1459); // the f(t,x) template
+    EXPECT_EQ(m_view->inputText(), L"f(t,x)=");
+    EXPECT_EQ(caption(1456), L"t");
+    tap(1360);
+    tap(1429);
+    tap(1453);
+    EXPECT_EQ(m_view->inputText(), L"f(x)=x");
+    EXPECT_EQ(caption(1454), L"x\u00B2");
+    EXPECT_EQ(caption(1456), L"");
+    tap(1032); // onto the list
+    tap(1430);
+    const PlotFunctionSet set = m_view->functionSet();
+    EXPECT_EQ(set.current, L"f(y)=f(x)=x");
+    EXPECT_EQ(set.list, std::vector<std::wstring>{L"f(x)=x"});
+}
+
+TEST_F(PlotWindowTest, SettingsSheetKeepsTheRegionBeyondHundred) {
+    onNextDialog<CPropSheetPlotteroptions>([](CPropSheetPlotteroptions& d) {
+        QWidget* xmax = d.findChild<QWidget*>(QStringLiteral("1023"));
+        if (auto* edit = qobject_cast<QLineEdit*>(xmax)) edit->setText(QStringLiteral("150"));
+        if (auto* combo = qobject_cast<QComboBox*>(xmax)) combo->setEditText(QStringLiteral("150"));
+        d.findChild<QComboBox*>(QStringLiteral("1026"))->setCurrentIndex(2);
+        d.findChild<QAbstractButton*>(QStringLiteral("1"))->click();
+    });
+    tap(CPlotterInputView::PLOT_SETTINGS_KEY);
+    EXPECT_EQ(doc().m_plot.xmax, 5.0);
+    EXPECT_EQ(doc().m_plot.quality, 3);
 }
 
 TEST_F(PlotWindowTest, MoveCommandsTurnASurfaceAndClosingKeepsTheAngles) {

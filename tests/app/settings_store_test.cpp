@@ -1,7 +1,11 @@
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <pwd.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "AppTest.h"
@@ -240,4 +244,91 @@ TEST_F(SettingsStoreTest, TheFolderComesFromTheEnvironment) {
     ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
     ScopedEnv home("HOME", "/tmp/home");
     EXPECT_EQ(SettingsStore::defaultFolder(), fs::path("/tmp/home/.config/orvanta"));
+}
+
+TEST_F(SettingsStoreTest, ALinkedFileStaysALinkAndPlantedLinksAreNotFollowed) {
+    const fs::path real = configFolder() / "real.conf";
+    const fs::path victim = configFolder() / "victim";
+    writeFile(real, "");
+    writeFile(victim, "precious");
+    fs::create_symlink("real.conf", store().filePath());
+    // The name the temporary file once had, planted by someone else.
+    fs::create_symlink(victim, configFolder() / "settings.conf.tmp");
+    store().writeString(KEY, L"Language", L"1");
+    ASSERT_TRUE(store().flush());
+    EXPECT_TRUE(fs::is_symlink(store().filePath()));
+    EXPECT_EQ(persisted(KEY, L"Language"), L"1");
+    EXPECT_NE(fileText(real).find("\"Language\"=\"1\""), std::string::npos);
+    EXPECT_EQ(fileText(victim), "precious");
+}
+
+TEST_F(SettingsStoreTest, TwoProgramsSavingAtOnceNeverMixTheirFiles) {
+    constexpr int SAVES = 150;
+    // Each writer saves two texts by turns; any other text is a mix.
+    std::vector<std::unique_ptr<SettingsStore>> writers;
+    std::vector<std::string> whole;
+    for (int who = 0; who < 2; ++who) {
+        writers.push_back(std::make_unique<SettingsStore>(configFolder()));
+        // Different lengths, so that a mix of the two would show.
+        writers.back()->writeString(KEY, L"Writer", std::wstring(200 + 300 * who, who ? L'b' : L'a'));
+        for (const wchar_t* round : {L"1", L"0"}) {
+            writers.back()->writeString(KEY, L"Round", round);
+            whole.push_back(writers.back()->serialize());
+        }
+    }
+    std::vector<pid_t> children;
+    for (auto& writer : writers) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0; i < SAVES; ++i) {
+                writer->writeString(KEY, L"Round", std::to_wstring(i % 2));
+                writer->flush();
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    const fs::path file = configFolder() / SettingsStore::FILE_NAME;
+    int seen = 0;
+    for (bool running = true; running;) {
+        running = false;
+        for (pid_t child : children)
+            running = running || waitpid(child, nullptr, WNOHANG) == 0;
+        const std::string text = fileText(file);
+        if (text.empty()) continue;
+        ++seen;
+        EXPECT_NE(std::find(whole.begin(), whole.end(), text), whole.end()) << text.size();
+    }
+    for (pid_t child : children)
+        waitpid(child, nullptr, 0);
+    EXPECT_GT(seen, 0);
+    int others = 0;
+    for (const auto& entry : fs::directory_iterator(configFolder()))
+        others += entry.path().filename() != SettingsStore::FILE_NAME;
+    EXPECT_EQ(others, 0) << "no temporary file is left behind";
+}
+
+TEST_F(SettingsStoreTest, APipeUnderTheNameDoesNotHang) {
+    fs::create_directories(configFolder());
+    ASSERT_EQ(mkfifo((configFolder() / SettingsStore::FILE_NAME).c_str(), 0600), 0);
+    SettingsStore piped(configFolder());
+    EXPECT_FALSE(piped.movedAside().empty());
+    EXPECT_EQ(takeMessages().size(), 1u);
+}
+
+TEST_F(SettingsStoreTest, WithoutAHomeNothingIsStored) {
+    ScopedEnv config("ORVANTA_CONFIG_DIR", nullptr);
+    ScopedEnv xdg("XDG_CONFIG_HOME", nullptr);
+    ScopedEnv home("HOME", nullptr);
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(SettingsStore::defaultFolder(), fs::path(user->pw_dir) / ".config" / "orvanta");
+
+    SettingsStore nowhere{fs::path()};
+    EXPECT_FALSE(nowhere.writable());
+    EXPECT_EQ(takeMessages().size(), 1u);
+    nowhere.writeString(KEY, L"Language", L"1");
+    EXPECT_FALSE(nowhere.flush());
+    EXPECT_FALSE(fs::exists(SettingsStore::FILE_NAME)) << "never the current folder";
 }

@@ -57,6 +57,18 @@ expect 'dec: 4294967301' --mode programmer --input-base dec --result-base dec '6
 expect 'To great numbers, a result-overflow occured!' --mode programmer --input-base dec --result-base dec '4294967301'
 expect 'No negative numbers allowed!' --mode programmer --input-base dec '3-5'
 expect 'bin: 1010' --mode programmer --input-base dec --result-base bin '10'
+# A malformed number is refused, not read up to its first bad character, and
+# a part that is no number is a failure.
+expect $'The input is not valid!\nThe input is not valid!\nThe input is not valid!\nThe input is not valid!' \
+    --mode complex '3..5' '1.2.3' '2i3' '---1'
+expect_status 1 --mode complex 'ln(0)'
+expect_status 0 --mode complex '2.5i' 'i3' '-1.5+2i'
+# A "[" that starts no placeholder is a stray character.
+expect 'The input is not valid!' '1+['
+expect_status 1 $'\e[31m1'
+# Lines are bounded: a longer one is refused and the next one still runs.
+expect_stdin $'orvanta-calc: the line is longer than 1 MiB and is not calculated\n2' \
+    "$(head -c 1100000 /dev/zero | tr '\0' 1)"$'\n1+1'
 
 # Standard input: one answer per line; empty lines are skipped.
 expect_stdin $'3\n10' $'1+2\n2*5'
@@ -92,7 +104,55 @@ expect_status 1 convert 1 meter gram
 expect_status 0 units
 expect_status 2 units Nowhere
 rm -rf "$ORVANTA_DATA_DIR"
+
+# Converting only reads the unit files: nothing is written, a pair that
+# cannot be used is left as it is, and standard error says so once.
+units="$(mktemp -d)"
+chmod 755 "$units"
+export ORVANTA_DATA_DIR="$units/orvanta"
+expect '0.001' convert 1 meter kilometer
+holds "a first conversion writes nothing" test ! -e "$ORVANTA_DATA_DIR"
+mkdir "$ORVANTA_DATA_DIR"
+printf 'meter,1,1;furlong,201.168,1;' | iconv -t UTF-16LE > "$ORVANTA_DATA_DIR/metrics.dat"
+: > "$ORVANTA_DATA_DIR/base.dat"
+cp "$ORVANTA_DATA_DIR/metrics.dat" "$units/saved"
+damaged="orvanta-calc: The unit files in $ORVANTA_DATA_DIR are damaged. The converter uses its default units; the files are left as they are."
+expect "$damaged"$'\n0.001' convert 1 meter kilometer
+holds "the user's units survive an empty base.dat" cmp -s "$units/saved" "$ORVANTA_DATA_DIR/metrics.dat"
+holds "nothing is moved by a read-only command" test ! -e "$ORVANTA_DATA_DIR/metrics.dat.corrupt"
+printf 'All;Distance;' | iconv -t UTF-16LE > "$ORVANTA_DATA_DIR/base.dat"
+expect '201.168' convert 1 furlong meter
+# Files that cannot be read: a pipe (which would block) and, for a user
+# without privileges, a file without read permission.
+unreadable="orvanta-calc: The unit files in $ORVANTA_DATA_DIR cannot be read. The converter uses its default units and leaves the files as they are."
+mv "$ORVANTA_DATA_DIR/base.dat" "$units/base"
+mkfifo "$ORVANTA_DATA_DIR/base.dat"
+expect "$unreadable"$'\n0.001' convert 1 meter kilometer
+rm "$ORVANTA_DATA_DIR/base.dat"
+mv "$units/base" "$ORVANTA_DATA_DIR/base.dat"
+chmod 755 "$ORVANTA_DATA_DIR"
+chmod 000 "$ORVANTA_DATA_DIR/metrics.dat"
+if [ "$(id -u)" -ne 0 ]; then
+    expect "$unreadable"$'\n0.001' convert 1 meter kilometer
+elif command -v setpriv >/dev/null; then
+    got=$(setpriv --reuid=65534 --regid=65534 --clear-groups "$calc" convert 1 meter kilometer 2>&1)
+    holds "an unreadable file is reported to a user without privileges" test "$got" == "$unreadable"$'\n0.001'
+else
+    echo "SKIPPED: the unreadable unit file needs a user without privileges (no setpriv)"
+fi
+chmod 644 "$ORVANTA_DATA_DIR/metrics.dat"
+holds "an unreadable file is never replaced" cmp -s "$units/saved" "$ORVANTA_DATA_DIR/metrics.dat"
+# Without HOME the data folder comes from the password database, never the
+# current folder, whose files are not ours.
 unset ORVANTA_DATA_DIR
+mkdir "$units/elsewhere"
+echo "my own notes" > "$units/elsewhere/metrics.dat"
+program="$(readlink -f "$calc")"
+got=$(cd "$units/elsewhere" && env -i "$program" convert 1 meter kilometer 2>/dev/null)
+holds "env -i converts" test "$got" == "0.001"
+holds "env -i leaves the current folder alone" test "$(ls "$units/elsewhere")" == "metrics.dat"
+holds "env -i leaves the current folder's files alone" test "$(cat "$units/elsewhere/metrics.dat")" == "my own notes"
+rm -rf "$units"
 
 # The function calculator: F without "f(x)=", checked first as the view checks it.
 expect 'f(x)=0 at -2; 2' zeros 'x^2-4' -10 10
@@ -127,6 +187,7 @@ expect $'-1.00000\tNaN\n-0.50000\tNaN\n0.00000\t0\n0.50000\t0.7071067812\n1.0000
 expect 'Please specify the range in which the extremas should be searched.' extrema 'x^2' 1 1
 expect_status 1 extrema 'x^2' 1 1
 expect 'Error. step-width is not valid!' table 'x' 0 1 0
+expect 'Error. step-width is not valid!' table 'x' 1E16 1E16+10 1
 expect 'Error. step-width is not valid!' integral 'x' 0 1 0
 expect 'Function f(x)=x*yhas unknown variables!' zeros 'x*y' 0 1
 expect_status 1 zeros 'x*y' 0 1

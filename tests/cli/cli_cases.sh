@@ -48,6 +48,18 @@ expect_stdin() {
     fi
 }
 
+# holds "description" command...: passes when the command succeeds.
+holds() {
+    local what="$1"
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        printf 'FAILED: %s\n' "$what"
+    fi
+}
+
 source "$(dirname "$0")/cases.sh"
 
 echo "$passed passed, $failed failed"

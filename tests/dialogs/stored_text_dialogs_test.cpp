@@ -240,7 +240,8 @@ TEST_F(DialogTest, ShowConstantsEditsSlotsAndCancelKeepsAll) {
         combo(d, CONST_LIST)->setCurrentIndex(3);
         type(d, CONST_NAME, "rho");
         type(d, CONST_VALUE, "1.2");
-        EXPECT_EQ(items(d, CONST_LIST)[3], "rho") << "the list follows the name";
+        EXPECT_EQ(items(d, CONST_LIST)[3], "4: rho") << "the list follows the name";
+        EXPECT_EQ(items(d, CONST_LIST)[13], "14: c13");
         combo(d, CONST_LIST)->setCurrentIndex(13);
         EXPECT_EQ(text(d, CONST_VALUE), "130");
         click(d, CANCEL);

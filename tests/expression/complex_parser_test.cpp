@@ -48,13 +48,12 @@ struct RewriteCase {
 const RewriteCase kRewrites[] = {
     {L"2+3j", L"2+1*(3*j)"}, // an imaginary literal binds tightest
     {L"2^1.5i", L"2^(1.5*i)"},
-    {L"2+3j4*5j", L"2+1*(3*j*4)*(5*j)"}, // each literal on its own
-    {L"2+3j4j", L"2+3*j*4*j"},           // nor before a letter
-    {L"3j+2", L"3*j+2"},                 // not at the start of the text
-    {L"sin(3i)", L"sin(3*i)"},           // not after "("
-    {L"(2+3i)", L"(2+3*i)"},             // not where the unit closes a parenthesis
-    {L"pi+ei", L"pi+(e*i)"},             // not inside words
-    {L"2isin(1)", L"2*j*sin(1)"},        // a unit before a function name becomes "j*"
+    {L"2+3j*5j", L"2+1*(3*j)*(5*j)"}, // each literal on its own
+    {L"3j+2", L"3*j+2"},              // not at the start of the text
+    {L"sin(3i)", L"sin(3*i)"},        // not after "("
+    {L"(2+3i)", L"(2+3*i)"},          // not where the unit closes a parenthesis
+    {L"pi+ei", L"pi+(e*i)"},          // not inside words
+    {L"2isin(1)", L"2*j*sin(1)"},     // a unit before a function name becomes "j*"
     {L"2sinh(i)", L"2*sinh(i)"},
     {L"-sin(i)", L"-1*sin(i)"},
     {L"2*(-cos(i))", L"2*(-1*cos(i))"},
@@ -152,6 +151,14 @@ const FailureCase kFailures[] = {
     {L"mod(1,2)", ErrorCode::INVALID_INPUT},
     {L"2x", ErrorCode::INVALID_INPUT},
     {L"sin(1)2", ErrorCode::INVALID_INPUT},
+    // Numbers are read whole, never up to their first bad character.
+    {L"3..5", ErrorCode::INVALID_INPUT},
+    {L"1.2.3", ErrorCode::INVALID_INPUT},
+    {L"2i3", ErrorCode::INVALID_INPUT},
+    {L"2+3j4*5j", ErrorCode::INVALID_INPUT},
+    {L"2+3j4j", ErrorCode::INVALID_INPUT},
+    {L"(1+2.5j4)", ErrorCode::INVALID_INPUT},
+    {L"---1", ErrorCode::INVALID_INPUT},
     {L"2*(1+(i)", ErrorCode::PARENTHESIS},
     {L"(1+i", ErrorCode::PARENTHESIS},
     {L"z(n)", ErrorCode::INVALID_INPUT},

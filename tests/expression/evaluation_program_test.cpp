@@ -10,6 +10,8 @@
 
 #include "EngineTestSupport.h"
 #include "EvaluationProgram.h"
+#include "FunctionExpression.h"
+#include "OperatorExpression.h"
 
 using namespace engine_test;
 
@@ -36,11 +38,19 @@ Outcome evaluate(IExpression& tree, double x, double y) {
     return outcome;
 }
 
+// Compiled evaluation off for one parse, and on again however the parse ends.
 std::unique_ptr<IExpression> parseNodeByNode(const std::wstring& text) {
-    EvaluationProgram::s_enabled = false;
-    auto tree = parse(text);
-    EvaluationProgram::s_enabled = true;
-    return tree;
+    struct CompiledOff {
+        CompiledOff() { EvaluationProgram::s_enabled = false; }
+        ~CompiledOff() { EvaluationProgram::s_enabled = true; }
+    } off;
+    return parse(text);
+}
+
+const EvaluationProgram* programOf(IExpression& root) {
+    if (auto* op = dynamic_cast<OperatorExpression*>(&root)) return op->getProgram();
+    if (auto* function = dynamic_cast<FunctionExpression*>(&root)) return function->getProgram();
+    return nullptr;
 }
 
 // Samples as a plot takes them, with repeats for the caches, and the values
@@ -195,6 +205,19 @@ std::wstring nested(int depth) {
     for (int i = 0; i < depth; ++i)
         text = L"1+(x-" + text + L")";
     return text;
+}
+
+// The comparisons above mean something only if the parser really compiles.
+TEST_F(EngineTest, ParsedRootsHoldACompiledProgram) {
+    for (const wchar_t* text : {L"x^2+3*x+1", L"sin(x)", L"((((x+1)*2-3)/4+5)*6-7)/8"}) {
+        auto tree = parse(text);
+        const EvaluationProgram* program = programOf(*tree);
+        ASSERT_NE(program, nullptr) << text;
+        EXPECT_FALSE(program->isEmpty()) << text;
+        EXPECT_EQ(programOf(*parseNodeByNode(text)), nullptr) << text;
+    }
+    EXPECT_EQ(codeOf([] { parseNodeByNode(L"(1"); }), ErrorCode::PARENTHESIS);
+    EXPECT_TRUE(EvaluationProgram::s_enabled) << "a failed parse leaves compiled evaluation on";
 }
 
 // Deeper than the program's stack, a tree is evaluated node by node.

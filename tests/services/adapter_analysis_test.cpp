@@ -5,6 +5,7 @@
 
 #include "AnalysisFixture.h"
 #include "EngineAdapter.h"
+#include "MessageIds.h"
 
 namespace {
 class AdapterAnalysis : public AnalysisTest {
@@ -16,10 +17,10 @@ TEST_F(AdapterAnalysis, TheFunctionCalculatorRaisesErrorsAndShowsTheMessageAsRes
     IExpression::s_withex = false;
     std::wstring f = L"arcsin(x+5)", result = L"old";
     EXPECT_FALSE(adapter.calculateFunctionSolve(f, result, -1, 1));
-    EXPECT_EQ(result, msg(40152)); // a domain error, raised only with errors on
+    EXPECT_EQ(result, msg(MessageId::ARCSIN_DOMAIN)); // a domain error, raised only with errors on
     f = L"x^2";
     EXPECT_FALSE(adapter.calculateFunctionExtrema(f, result, 1, 1));
-    EXPECT_EQ(result, msg(40276));
+    EXPECT_EQ(result, msg(MessageId::EXTREMA_RANGE));
     f = L"x^2-4";
     EXPECT_TRUE(adapter.calculateFunctionSolve(f, result, -10, 10));
     EXPECT_EQ(result, L"f(x)=0 at -2; 2");

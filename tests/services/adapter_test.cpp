@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "EngineAdapter.h"
+#include "MessageIds.h"
+#include "MessageTable.h"
 
 namespace {
 class Adapter : public ::testing::Test {
@@ -11,10 +13,11 @@ protected:
         IExpression::s_withex = false;
     }
 
-    std::wstring normal(const std::wstring& text) {
+    std::wstring normal(const std::wstring& text, bool* ok = nullptr) {
         std::wstring input = text;
         std::wstring result = L"unchanged";
-        adapter.calculateNormal(input, result);
+        const bool succeeded = adapter.calculateNormal(input, result);
+        if (ok) *ok = succeeded;
         return result;
     }
 
@@ -29,15 +32,36 @@ TEST_F(Adapter, NormalCalculationFormatsByTheSettings) {
     EXPECT_EQ(normal(L"1234.5"), L"1.2345E+003");
 }
 
+// Faults and values that are no number show their message and count as
+// failures: callers learn it from the return value, not from the text.
 TEST_F(Adapter, FaultsAndSpecialValuesBecomeMessages) {
-    EXPECT_EQ(normal(L"1/0"), OrvantaCalcBase::loadString(40170));
-    EXPECT_EQ(normal(L"10^400"), OrvantaCalcBase::loadString(40100));
-    EXPECT_EQ(normal(L"(-1)^0.5"), OrvantaCalcBase::loadString(40230));
-    EXPECT_EQ(normal(L"(1+2"), OrvantaCalcBase::loadString(40121));
-    EXPECT_EQ(normal(L"2.5!"), OrvantaCalcBase::loadString(40134));
+    adapter.setParameterSource([](PlaceholderValues& values) {
+        values.value[1] = 1.5;
+        return true;
+    });
+    struct Case {
+        const wchar_t* input;
+        unsigned int message;
+    };
+    for (const Case& c :
+         {Case{L"1/0", MessageId::FAULT_FLT_DIVIDE_BY_ZERO}, Case{L"10^400", MessageId::INFINITE_VALUE},
+          Case{L"(-1)^0.5", MessageId::NOT_A_NUMBER_VALUE}, Case{L"(1+2", MessageId::PARENTHESIS_CHECK},
+          Case{L"2.5!", MessageId::FACULTY}}) {
+        bool ok = true;
+        EXPECT_EQ(normal(c.input, &ok), OrvantaCalcBase::loadString(c.message)) << c.input;
+        EXPECT_FALSE(ok) << c.input;
+    }
+    bool ok = true;
+    EXPECT_EQ(normal(L"[x]*10^400", &ok),
+              L"f(x=1.5)=" + OrvantaCalcBase::loadString(MessageId::INFINITE_VALUE));
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(normal(L"[x]*2", &ok), L"f(x=1.5)=3");
+    EXPECT_TRUE(ok);
     OrvantaCalcBase::setLanguage(1);
-    EXPECT_EQ(normal(L"10^400"), OrvantaCalcBase::loadString(41100));
-    EXPECT_EQ(normal(L"(1+2"), OrvantaCalcBase::loadString(41121));
+    EXPECT_EQ(normal(L"10^400"),
+              OrvantaCalcBase::loadString(MessageId::INFINITE_VALUE + MessageTable::LANGUAGE_OFFSET));
+    EXPECT_EQ(normal(L"(1+2"),
+              OrvantaCalcBase::loadString(MessageId::PARENTHESIS_CHECK + MessageTable::LANGUAGE_OFFSET));
 }
 
 TEST_F(Adapter, AngleUnitIsHandedToTheEngine) {
@@ -76,7 +100,7 @@ TEST_F(Adapter, ComplexAndProgrammerCalculations) {
     adapter.settings().computerResult = CalculatorModes::RESULT_DEC;
     input = L"3-5";
     EXPECT_FALSE(adapter.calculateComputer(input, result));
-    EXPECT_EQ(result, OrvantaCalcBase::loadString(40143));
+    EXPECT_EQ(result, OrvantaCalcBase::loadString(MessageId::NEGATIVE_RESULT));
 }
 
 struct CheckCase {

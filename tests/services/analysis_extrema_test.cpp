@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 struct PointCase {
@@ -66,13 +67,13 @@ struct RangeFailure {
 };
 
 const RangeFailure kRangeFailures[] = {
-    {"extrema over an empty range", false, L"x^2", 1, 1, 40276},
-    {"extrema over a reversed range", false, L"x^2", 2, 1, 40276},
-    {"extrema over an endless range", false, L"x^2", -INFINITY, 1, 40276},
-    {"saddle points over an empty range", true, L"x^3", 1, 1, 40278},
-    {"extrema without a derivative", false, L"abs(x)", -1, 1, 40133},
-    {"saddle points of a factorial", true, L"(x+1)!", -1, 1, 40133},
-    {"no x", false, L"2+3", -1, 1, 40132},
+    {"extrema over an empty range", false, L"x^2", 1, 1, MessageId::EXTREMA_RANGE},
+    {"extrema over a reversed range", false, L"x^2", 2, 1, MessageId::EXTREMA_RANGE},
+    {"extrema over an endless range", false, L"x^2", -INFINITY, 1, MessageId::EXTREMA_RANGE},
+    {"saddle points over an empty range", true, L"x^3", 1, 1, MessageId::SADDLE_RANGE},
+    {"extrema without a derivative", false, L"abs(x)", -1, 1, MessageId::CANNOT_DERIVE},
+    {"saddle points of a factorial", true, L"(x+1)!", -1, 1, MessageId::CANNOT_DERIVE},
+    {"no x", false, L"2+3", -1, 1, MessageId::NO_FUNCTION_OF_X},
 };
 
 TEST_F(AnalysisTest, ExtremaAndSaddlePointsRefuseAtOnce) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 using CalculatorModes::INT_RECTANGULAR;
@@ -118,12 +119,12 @@ struct IntegralFailure {
 };
 
 const IntegralFailure kIntegralFailures[] = {
-    {"zero step", L"x", 0, 1, 0, 40260},
-    {"negative step", L"x", 0, 1, -0.5, 40260},
-    {"too many steps", L"x", 0, 1, 1e-12, 40260},
-    {"endless range", L"x", 0, INFINITY, 0.1, 40259},
-    {"no x", L"4", 0, 1, 0.1, 40132},
-    {"range too wide to scan for discontinuities", L"x", 0, 1e5, 1, 40279},
+    {"zero step", L"x", 0, 1, 0, MessageId::STEP_INVALID},
+    {"negative step", L"x", 0, 1, -0.5, MessageId::STEP_INVALID},
+    {"too many steps", L"x", 0, 1, 1e-12, MessageId::STEP_INVALID},
+    {"endless range", L"x", 0, INFINITY, 0.1, MessageId::TO_INVALID},
+    {"no x", L"4", 0, 1, 0.1, MessageId::NO_FUNCTION_OF_X},
+    {"range too wide to scan for discontinuities", L"x", 0, 1e5, 1, MessageId::DISCONTINUITIES_RANGE},
 };
 
 TEST_F(AnalysisTest, IntegralRefusesWalksThatWouldNotEnd) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 constexpr double PI = 3.141592653589793;
@@ -40,8 +41,8 @@ TEST_P(ZeroSearch, FindsTheKnownRootsOnce) {
     ASSERT_EQ(zeros.size(), c.zeros.size()) << std::string(result.begin(), result.end());
     for (std::size_t i = 0; i < zeros.size(); ++i)
         EXPECT_NEAR(zeros[i], c.zeros[i], 1e-4) << i;
-    EXPECT_EQ(result.rfind(msg(40185), 0), 0u);
-    EXPECT_EQ(numbersIn(result.substr(msg(40185).size())).size(), c.zeros.size());
+    EXPECT_EQ(result.rfind(msg(MessageId::ZEROS), 0), 0u);
+    EXPECT_EQ(numbersIn(result.substr(msg(MessageId::ZEROS).size())).size(), c.zeros.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Roots, ZeroSearch, ::testing::ValuesIn(kZeroCases), [](const auto& info) {
@@ -76,13 +77,13 @@ struct SolveFailure {
 };
 
 const SolveFailure kSolveFailures[] = {
-    {"no x", L"5", -1, 1, 0, 40132},
-    {"invalid text", L"x+", -1, 1, 0, 40123},
-    {"negative step", L"x", -1, 1, -0.1, 40260},
-    {"step too small for the range", L"x", -1e6, 1e6, 1e-9, 40260},
-    {"step lost in the size of the numbers", L"x", 1e17, 1e17 + 1000, 0.25, 40260},
-    {"range without end", L"x", 0, INFINITY, 0, 40275},
-    {"range without start", L"x", NAN, 1, 0, 40275},
+    {"no x", L"5", -1, 1, 0, MessageId::NO_FUNCTION_OF_X},
+    {"invalid text", L"x+", -1, 1, 0, MessageId::BAD_END},
+    {"negative step", L"x", -1, 1, -0.1, MessageId::STEP_INVALID},
+    {"step too small for the range", L"x", -1e6, 1e6, 1e-9, MessageId::STEP_INVALID},
+    {"step lost in the size of the numbers", L"x", 1e17, 1e17 + 1000, 0.25, MessageId::STEP_INVALID},
+    {"range without end", L"x", 0, INFINITY, 0, MessageId::ZEROS_RANGE},
+    {"range without start", L"x", NAN, 1, 0, MessageId::ZEROS_RANGE},
 };
 
 TEST_F(AnalysisTest, SolveRefusesWhatItCannotWalkAtOnce) {

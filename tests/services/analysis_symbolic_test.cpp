@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 std::string narrow(const std::wstring& text) {
@@ -80,7 +81,7 @@ TEST_F(AnalysisTest, FunctionsWithoutADerivativeRuleCannotBeDerived) {
         SCOPED_TRACE(narrow(text));
         std::wstring f = text, result = L"old";
         EXPECT_FALSE(engine.calculateFunctionDerivation(f, result));
-        EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(40133));
+        EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(MessageId::CANNOT_DERIVE));
         EXPECT_EQ(result, L"");
         f = text;
         EXPECT_FALSE(engine.calculateFunctionDerivation(f, result, 1.0));
@@ -169,6 +170,6 @@ TEST_F(AnalysisTest, PolynomialDivisionGivesTheQuotient) {
     }
     std::wstring f = L"x^2-1", result = L"old";
     EXPECT_FALSE(engine.calculatePolynomdivision(f, result));
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(40323));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(MessageId::NO_DIVISION_FORM));
 }
 } // namespace

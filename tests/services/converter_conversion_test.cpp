@@ -5,6 +5,8 @@
 #include <string>
 
 #include "DataFolderFixture.h"
+#include "EngineAdapter.h"
+#include "MessageIds.h"
 
 namespace {
 class ConversionTest : public DataFolderTest {
@@ -100,10 +102,11 @@ struct RefusalCase {
 
 TEST_F(ConversionTest, RefusesWhatCannotBeConverted) {
     const RefusalCase cases[] = {
-        {L"1", L"meter", L"gram", 40105},                                     // different kinds
-        {L"1", L"meter", L"furlong", 40105},                                  // unknown unit
-        {L"1", L"", L"meter", 40106},                                         // nothing chosen
-        {L"1", L"meter", L"", 40106},        {L"", L"meter", L"yard", 40122}, // nothing to convert
+        {L"1", L"meter", L"gram", MessageId::NO_CONVERSION},    // different kinds
+        {L"1", L"meter", L"furlong", MessageId::NO_CONVERSION}, // unknown unit
+        {L"1", L"", L"meter", MessageId::CONVERTER_FILL_BOTH},  // nothing chosen
+        {L"1", L"meter", L"", MessageId::CONVERTER_FILL_BOTH},
+        {L"", L"meter", L"yard", MessageId::NOTHING_TO_CALCULATE}, // nothing to convert
     };
     for (const RefusalCase& c : cases) {
         std::wstring result = L"untouched";
@@ -114,5 +117,16 @@ TEST_F(ConversionTest, RefusesWhatCannotBeConverted) {
     std::wstring result;
     EXPECT_FALSE(convert(L"1", L"meter", L"gram", result));
     EXPECT_EQ(OrvantaCalcBase::getLastError(), L"No appropriate conversion found!");
+}
+// A conversion without a finite value shows its message and fails, so that
+// no caller has to compare texts to know.
+TEST_F(ConversionTest, TheAdapterFailsAConversionWithoutAValue) {
+    EngineAdapter adapter(*calc);
+    std::wstring value = L"10^400", from = L"meter", to = L"centimeter", result;
+    EXPECT_FALSE(adapter.calculateConverter(value, from, to, result));
+    EXPECT_EQ(result, OrvantaCalcBase::loadString(MessageId::INFINITE_VALUE));
+    value = L"2";
+    EXPECT_TRUE(adapter.calculateConverter(value, from, to, result));
+    EXPECT_EQ(result, L"200");
 }
 } // namespace

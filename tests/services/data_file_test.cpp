@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "DataFile.h"
@@ -46,5 +52,41 @@ TEST(DataFile, DecodingRejectsWhatIsNotText) {
             EXPECT_EQ(decoded, c.decoded);
         }
     }
+}
+} // namespace
+
+namespace {
+class DataFileFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() / ("orvanta-data-file-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string read(const std::filesystem::path& file) const {
+        std::string bytes;
+        EXPECT_EQ(DataFile::readFile(file, bytes, 1000), DataFile::ReadResult::Read);
+        return bytes;
+    }
+    std::filesystem::path folder;
+};
+
+TEST_F(DataFileFolder, AReplacedLinkStaysALinkAndItsTargetChanges) {
+    const auto target = folder / "real.dat";
+    const auto link = folder / "metrics.dat";
+    std::ofstream(target) << "old";
+    std::filesystem::create_symlink("real.dat", link);
+    ASSERT_EQ(DataFile::replaceFiles({{link, "new"}}), -1);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(read(target), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2) << "no temporary file left";
+}
+
+TEST_F(DataFileFolder, OnlyRegularFilesAreRead) {
+    std::string bytes;
+    EXPECT_EQ(DataFile::readFile(folder / "none", bytes, 10), DataFile::ReadResult::Missing);
+    EXPECT_EQ(DataFile::readFile(folder, bytes, 10), DataFile::ReadResult::Unreadable);
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(DataFile::readFile(folder / "pipe", bytes, 10), DataFile::ReadResult::Unreadable);
 }
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "EngineError.h"
 #include "EngineGuard.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 #include "ReportingFixture.h"
 
@@ -15,7 +16,7 @@ using GuardTest = ReportingTest;
 
 const std::wstring kEarlier = L"earlier message";
 
-// What each guard leaves behind after a fault with code 1005 in its body.
+// What each guard leaves behind after a fault (a log domain error) in its body.
 struct FaultCase {
     const char* name;
     bool (*run)(int& cleanups);
@@ -26,18 +27,20 @@ struct FaultCase {
 const FaultCase kFaultCases[] = {
     {"reporting",
      [](int& cleanups) {
-         return guarded<Guard::Reporting>([]() -> bool { raiseEngineError(1005); }, [&] { ++cleanups; });
+         return guarded<Guard::Reporting>([]() -> bool { raiseEngineError(ErrorCode::LOG_DOMAIN); },
+                                          [&] { ++cleanups; });
      },
      true, true},
     {"silent",
      [](int& cleanups) {
-         return guarded<Guard::Silent>([]() -> bool { raiseEngineError(1005); }, [&] { ++cleanups; });
+         return guarded<Guard::Silent>([]() -> bool { raiseEngineError(ErrorCode::LOG_DOMAIN); },
+                                       [&] { ++cleanups; });
      },
      false, false},
     {"recording inside reporting",
      [](int& cleanups) {
          return guarded<Guard::Reporting>([&] {
-             return guarded<Guard::Recording>([]() -> double { raiseEngineError(1005); },
+             return guarded<Guard::Recording>([]() -> double { raiseEngineError(ErrorCode::LOG_DOMAIN); },
                                               [&] { ++cleanups; }) > 0;
          });
      },
@@ -52,7 +55,7 @@ TEST_F(GuardTest, EachGuardEndsAFaultWithFalseAndItsOwnTraces) {
         int cleanups = 0;
         EXPECT_FALSE(c.run(cleanups));
         EXPECT_EQ(cleanups, 1);
-        EXPECT_EQ(OrvantaCalcBase::getLastException(), c.recordsCode ? 1005u : 0u);
+        EXPECT_EQ(OrvantaCalcBase::getLastException(), c.recordsCode ? ErrorCode::LOG_DOMAIN : 0u);
         EXPECT_EQ(OrvantaCalcBase::getLastError(),
                   c.setsMessage ? L"Only positive numbers are allowed for log or ln." : kEarlier);
     }
@@ -66,7 +69,7 @@ TEST_F(GuardTest, ReportingAndSilentPassTheBodysOwnResult) {
     EXPECT_TRUE(guarded<Guard::Silent>([] { return true; }, cleanup));
     // A validation failure is the body's own false with its own message.
     EXPECT_FALSE(guarded<Guard::Reporting>([] {
-        OrvantaCalcBase::setLastError(OrvantaCalcBase::loadString(40121));
+        OrvantaCalcBase::setLastError(OrvantaCalcBase::loadString(MessageId::PARENTHESIS_CHECK));
         return false;
     }));
     EXPECT_EQ(OrvantaCalcBase::getLastError(), L"Parenthesis-error!");
@@ -99,7 +102,7 @@ TEST_F(GuardTest, LibraryFailuresAreReportedNotFatal) {
         guarded<Guard::Recording>([] { return std::wstring().substr(5); });
         FAIL() << "the fault was swallowed";
     } catch (const EngineError& error) {
-        EXPECT_EQ(error.code(), 1024u);
+        EXPECT_EQ(error.code(), ErrorCode::INTERNAL);
     }
 }
 

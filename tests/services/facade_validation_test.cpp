@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 
 namespace {
@@ -10,7 +11,7 @@ public:
 };
 
 std::wstring patternMessage(const std::wstring& pattern) {
-    return OrvantaCalcBase::loadString(40196) + L" " + pattern;
+    return OrvantaCalcBase::loadString(MessageId::PATTERN) + L" " + pattern;
 }
 
 struct ValidationCase {
@@ -21,37 +22,37 @@ struct ValidationCase {
 };
 
 const ValidationCase s_validation[] = {
-    {L"", false, 40122, nullptr},
-    {L" 1+2", false, 40124, nullptr},
-    {L"*2", false, 40124, nullptr},
-    {L")(1", false, 40124, nullptr}, // the beginning is checked before the parentheses
-    {L"1+", false, 40123, nullptr},
-    {L"2E", false, 40123, nullptr},
-    {L"(1+2", false, 40121, nullptr},
-    {L"1+2)", false, 40121, nullptr},
-    {L"(1))(2", false, 40121, nullptr},
-    {L"2**3", false, 40196, L"**"},
-    {L"3*/4", false, 40196, L"*/"},
-    {L"5!3", false, 40196, L"!3"},
+    {L"", false, MessageId::NOTHING_TO_CALCULATE, nullptr},
+    {L" 1+2", false, MessageId::BAD_BEGINNING, nullptr},
+    {L"*2", false, MessageId::BAD_BEGINNING, nullptr},
+    {L")(1", false, MessageId::BAD_BEGINNING, nullptr}, // the beginning is checked before the parentheses
+    {L"1+", false, MessageId::BAD_END, nullptr},
+    {L"2E", false, MessageId::BAD_END, nullptr},
+    {L"(1+2", false, MessageId::PARENTHESIS_CHECK, nullptr},
+    {L"1+2)", false, MessageId::PARENTHESIS_CHECK, nullptr},
+    {L"(1))(2", false, MessageId::PARENTHESIS_CHECK, nullptr},
+    {L"2**3", false, MessageId::PATTERN, L"**"},
+    {L"3*/4", false, MessageId::PATTERN, L"*/"},
+    {L"5!3", false, MessageId::PATTERN, L"!3"},
     {L"2^-3", false, 0, nullptr},
     {L"2*-3", false, 0, nullptr},
     {L"()", false, 0, nullptr},
     {L"2(3)", false, 0, nullptr},
-    {L"2ee", false, 40196, L"ee"},
-    {L"1<<2", false, 40196, L"<<"},
-    {L"2+3jj", false, 40196, L"jj"},
-    {L"j(2)", false, 40196, L"j("},
-    {L"2ii", false, 40196, L"ii"},
+    {L"2ee", false, MessageId::PATTERN, L"ee"},
+    {L"1<<2", false, MessageId::PATTERN, L"<<"},
+    {L"2+3jj", false, MessageId::PATTERN, L"jj"},
+    {L"j(2)", false, MessageId::PATTERN, L"j("},
+    {L"2ii", false, MessageId::PATTERN, L"ii"},
     {L"sin(x)", false, 0, nullptr},
     // The programmer variant.
     {L"FF", true, 0, nullptr},
     {L"1E", true, 0, nullptr},
-    {L".5", true, 40124, nullptr},
-    {L"()", true, 40196, L"()"},
-    {L"2(", true, 40123, nullptr},
-    {L"2(3)", true, 40196, L"2("},
-    {L"(3)E(", true, 40123, nullptr},
-    {L"1+(2))", true, 40121, nullptr},
+    {L".5", true, MessageId::BAD_BEGINNING, nullptr},
+    {L"()", true, MessageId::PATTERN, L"()"},
+    {L"2(", true, MessageId::BAD_END, nullptr},
+    {L"2(3)", true, MessageId::PATTERN, L"2("},
+    {L"(3)E(", true, MessageId::BAD_END, nullptr},
+    {L"1+(2))", true, MessageId::PARENTHESIS_CHECK, nullptr},
 };
 
 class ValidationChain : public ::testing::TestWithParam<ValidationCase> {};

@@ -7,6 +7,7 @@
 
 #include "Complex.h"
 #include "IExpression.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 #include "ReportingFixture.h"
 
@@ -56,7 +57,7 @@ protected:
 };
 
 std::wstring notAllCells(int rows, int columns) {
-    std::wstring format = OrvantaCalcBase::loadString(40107);
+    std::wstring format = OrvantaCalcBase::loadString(MessageId::MATRIX_NOT_ALL_CELLS);
     wchar_t text[256];
     std::swprintf(text, 256, format.c_str(), rows, columns);
     return text;
@@ -72,24 +73,34 @@ struct CheckCase {
 
 TEST_F(MatrixTest, ChecksInTheirOrder) {
     const CheckCase cases[] = {
-        {"sum without B", MAT_ADD, k2x2, kEmpty, OrvantaCalcBase::loadString(40114)},
-        {"product without A", MAT_MUL, kEmpty, k2x2, OrvantaCalcBase::loadString(40114)},
-        {"transpose without A", MAT_TRANSPOSE, kEmpty, k2x2, OrvantaCalcBase::loadString(40113)},
-        {"a zero-column A", MAT_DET, matrix(2, 0, {}), kEmpty, OrvantaCalcBase::loadString(40113)},
+        {"sum without B", MAT_ADD, k2x2, kEmpty, OrvantaCalcBase::loadString(MessageId::MATRIX_FILL_BOTH)},
+        {"product without A", MAT_MUL, kEmpty, k2x2,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_FILL_BOTH)},
+        {"transpose without A", MAT_TRANSPOSE, kEmpty, k2x2,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_FILL_FIRST)},
+        {"a zero-column A", MAT_DET, matrix(2, 0, {}), kEmpty,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_FILL_FIRST)},
         {"hole in A", MAT_TRANSPOSE, k2x2Hole, kEmpty, notAllCells(2, 2)},
         {"A shorter than its shape", MAT_TRANSPOSE, k3x3Short, kEmpty, notAllCells(3, 3)},
         {"hole in A before the square check", MAT_DET, k2x3Hole, kEmpty, notAllCells(2, 3)},
-        {"determinant of 2x3", MAT_DET, k2x3, kEmpty, OrvantaCalcBase::loadString(40112)},
-        {"inverse of 3x2", MAT_INVERSE, k3x2, kEmpty, OrvantaCalcBase::loadString(40112)},
-        {"rank of 1x3", MAT_RANK, k1x3, kEmpty, OrvantaCalcBase::loadString(40111)},
-        {"gauss of 3x1", MAT_GAUSS_ROWS, k3x1, kEmpty, OrvantaCalcBase::loadString(40111)},
-        {"linear system of 1x3", MAT_LINEAR_EQUATION, k1x3, kEmpty, OrvantaCalcBase::loadString(40111)},
-        {"size before B's hole", MAT_GAUSS_NORMAL, k1x3, k2x2Hole, OrvantaCalcBase::loadString(40111)},
+        {"determinant of 2x3", MAT_DET, k2x3, kEmpty,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_NOT_SQUARE)},
+        {"inverse of 3x2", MAT_INVERSE, k3x2, kEmpty,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_NOT_SQUARE)},
+        {"rank of 1x3", MAT_RANK, k1x3, kEmpty, OrvantaCalcBase::loadString(MessageId::MATRIX_AT_LEAST_2X2)},
+        {"gauss of 3x1", MAT_GAUSS_ROWS, k3x1, kEmpty,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_AT_LEAST_2X2)},
+        {"linear system of 1x3", MAT_LINEAR_EQUATION, k1x3, kEmpty,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_AT_LEAST_2X2)},
+        {"size before B's hole", MAT_GAUSS_NORMAL, k1x3, k2x2Hole,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_AT_LEAST_2X2)},
         {"hole in B, even for a transpose", MAT_TRANSPOSE, k2x2, k2x3Hole, notAllCells(2, 3)},
         {"hole in B before the shapes", MAT_MUL, k2x2, k2x3Hole, notAllCells(2, 3)},
-        {"product 2x3 by 2x3", MAT_MUL, k2x3, k2x3, OrvantaCalcBase::loadString(40110)},
-        {"difference 2x3 and 3x2", MAT_SUB, k2x3, k3x2, OrvantaCalcBase::loadString(40108)},
-        {"sum 2x3 and 3x2", MAT_ADD, k2x3, k3x2, OrvantaCalcBase::loadString(40109)},
+        {"product 2x3 by 2x3", MAT_MUL, k2x3, k2x3,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_MULTIPLY_SHAPE)},
+        {"difference 2x3 and 3x2", MAT_SUB, k2x3, k3x2,
+         OrvantaCalcBase::loadString(MessageId::MATRIX_SUBTRACT_SHAPE)},
+        {"sum 2x3 and 3x2", MAT_ADD, k2x3, k3x2, OrvantaCalcBase::loadString(MessageId::MATRIX_ADD_SHAPE)},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -217,13 +228,13 @@ TEST_F(MatrixTest, SingularMatricesHaveNoInverse) {
 
 TEST_F(MatrixTest, UnreadableCellsAndForeignOperations) {
     EXPECT_FALSE(run(MAT_TRANSPOSE, matrix(1, 2, {L"1", L"1+"})));
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(40155));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(MessageId::INVALID_INPUT));
     EXPECT_FALSE(run(MAT_CONJUGATE, k2x2)); // complex only
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(40140));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(MessageId::INTERNAL));
     EXPECT_FALSE(run(MAT_RANK, k2x2, kEmpty, false)); // real only
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(40140));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(MessageId::INTERNAL));
     EXPECT_FALSE(run(static_cast<MATRIXOPERATION>(42), k2x2));
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(40140));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(MessageId::INTERNAL));
 }
 
 TEST_F(MatrixTest, OperandsKeepTheirTexts) {
@@ -330,7 +341,7 @@ TEST_F(MatrixTest, ComplexFailures) {
     OrvantaCalcBase::setMessageBoxHandler(
         [&boxes](const std::wstring& text, OrvantaCalcBase::MessageIcon) { boxes.push_back(text); });
     EXPECT_FALSE(run(MAT_ADD, matrix(1, 2, {L"1", L"2+"}), matrix(1, 2, {L"1", L"1"}), false));
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(40155));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), OrvantaCalcBase::loadString(MessageId::INVALID_INPUT));
     EXPECT_EQ(boxes, std::vector<std::wstring>{L"Wrong expression:\n2+"});
 
     EXPECT_FALSE(run(MAT_INVERSE, matrix(2, 2, {L"i", L"2i", L"1", L"2"}), kEmpty, false));

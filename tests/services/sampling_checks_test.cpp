@@ -4,6 +4,7 @@
 #include <string>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 struct FormCheck {
@@ -16,15 +17,15 @@ struct FormCheck {
 const FormCheck kParametricChecks[] = {
     {L"f(t)=[x:=cos(t);y:=sin(t);t:=0..2*pi]", true, 0, 0},
     {L"f(t)=[x:=t^2;y:=t;t:=-1..1]", true, 0, 0},
-    {L"g(t)=[x:=t;y:=t;t:=0..1]", false, 40155, 0},
-    {L"f(t)=[x:=t;y:=t;t:=0..1", false, 40115, 0},
-    {L"f(t)=[y:=t;t:=0..1]", false, 40120, 0},
-    {L"f(t)=[x:=t;t:=0..1]", false, 40119, 0},
-    {L"f(t)=[x:=cos(t);y:=sin(t)]", false, 40116, 0},
-    {L"f(t)=[x:=t;y:=t;t:=0;2]", false, 40118, 0},
-    {L"f(t)=[x:=t*;y:=t;t:=0..1]", false, 0, 40123},        // X does not pass the validation
-    {L"f(t)=[x:=t;y:=t;t:=..1]", false, 0, 40122},          // empty start of the range
-    {L"f(t)=[x:=arcsin(t);y:=t;t:=5..6]", false, 0, 40152}, // the trial evaluation faults
+    {L"g(t)=[x:=t;y:=t;t:=0..1]", false, MessageId::INVALID_INPUT, 0},
+    {L"f(t)=[x:=t;y:=t;t:=0..1", false, MessageId::END_BRACKET, 0},
+    {L"f(t)=[y:=t;t:=0..1]", false, MessageId::NEED_X, 0},
+    {L"f(t)=[x:=t;t:=0..1]", false, MessageId::NEED_Y, 0},
+    {L"f(t)=[x:=cos(t);y:=sin(t)]", false, MessageId::NEED_T, 0},
+    {L"f(t)=[x:=t;y:=t;t:=0;2]", false, MessageId::PARAMETER_RANGE, 0},
+    {L"f(t)=[x:=t*;y:=t;t:=0..1]", false, 0, MessageId::BAD_END},            // X does not pass the validation
+    {L"f(t)=[x:=t;y:=t;t:=..1]", false, 0, MessageId::NOTHING_TO_CALCULATE}, // empty start of the range
+    {L"f(t)=[x:=arcsin(t);y:=t;t:=5..6]", false, 0, MessageId::ARCSIN_DOMAIN}, // the trial evaluation faults
 };
 
 TEST_F(AnalysisTest, ParametricFunctionCheck) {
@@ -39,10 +40,13 @@ TEST_F(AnalysisTest, ParametricFunctionCheck) {
 }
 
 const FormCheck kPolarChecks[] = {
-    {L"f(t)=p=[t;t:=0..2*pi]", true, 0, 0},    {L"f(t)=p=[2*sin(3*t);t:=0..pi]", true, 0, 0},
-    {L"f(t)=[t;t:=0..1]", false, 40155, 0},    {L"f(t)=p=[t;t:=0..1", false, 40115, 0},
-    {L"f(t)=p=[t]", false, 40116, 0},          {L"f(t)=p=[t;t:=0;1]", false, 40117, 0},
-    {L"f(t)=p=[t;t:=0..1+]", false, 0, 40123},
+    {L"f(t)=p=[t;t:=0..2*pi]", true, 0, 0},
+    {L"f(t)=p=[2*sin(3*t);t:=0..pi]", true, 0, 0},
+    {L"f(t)=[t;t:=0..1]", false, MessageId::INVALID_INPUT, 0},
+    {L"f(t)=p=[t;t:=0..1", false, MessageId::END_BRACKET, 0},
+    {L"f(t)=p=[t]", false, MessageId::NEED_T, 0},
+    {L"f(t)=p=[t;t:=0;1]", false, MessageId::POLAR_RANGE, 0},
+    {L"f(t)=p=[t;t:=0..1+]", false, 0, MessageId::BAD_END},
 };
 
 TEST_F(AnalysisTest, PolarFunctionCheck) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 constexpr double PI = 3.141592653589793;
@@ -109,7 +110,7 @@ TEST_F(SamplingTest, EndlessSequencesAreRefused) {
     for (double to : {1e300, static_cast<double>(INFINITY), static_cast<double>(NAN)}) {
         double from = 1;
         EXPECT_FALSE(engine.calculateFolgeRecursiv(f, from, to, start, values.data(), values.size()));
-        EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(40259));
+        EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(MessageId::TO_INVALID));
         double n = to, y = 0, value = 0;
         EXPECT_FALSE(engine.calculateFolgeRecursiv(f, n, y, start, value));
     }

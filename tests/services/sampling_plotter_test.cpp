@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AnalysisFixture.h"
+#include "MessageIds.h"
 
 namespace {
 constexpr double SENTINEL = -12345.0;
@@ -109,8 +110,10 @@ TEST_F(SamplingTest, WalksThatCannotEndAreRefused) {
         double from, to, step;
         unsigned int message;
     };
-    for (const Bad& b : {Bad{0, 1, 0, 40260}, Bad{0, 1, -0.1, 40260}, Bad{0, 1, NAN, 40260},
-                         Bad{0, 1e9, 1e-3, 40260}, Bad{NAN, 1, 0.1, 40258}, Bad{0, INFINITY, 0.1, 40259}}) {
+    for (const Bad& b :
+         {Bad{0, 1, 0, MessageId::STEP_INVALID}, Bad{0, 1, -0.1, MessageId::STEP_INVALID},
+          Bad{0, 1, NAN, MessageId::STEP_INVALID}, Bad{0, 1e9, 1e-3, MessageId::STEP_INVALID},
+          Bad{NAN, 1, 0.1, MessageId::FROM_INVALID}, Bad{0, INFINITY, 0.1, MessageId::TO_INVALID}}) {
         double from = b.from, to = b.to, step = b.step, t = 0;
         std::wstring f = L"x";
         Samples s(4);
@@ -161,6 +164,6 @@ TEST_F(SamplingTest, OneValueAndFaults) {
     EXPECT_EQ(value, 40.0);
     f = L"x(3)";
     EXPECT_FALSE(engine.calculatePlotter(f, 3, 1, value));
-    EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(40155));
+    EXPECT_EQ(OrvantaCalcBase::getLastError(), msg(MessageId::INVALID_INPUT));
 }
 } // namespace

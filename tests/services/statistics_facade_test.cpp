@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "IExpression.h"
+#include "MessageIds.h"
 #include "OrvantaCalcBase.h"
 #include "ReportingFixture.h"
 
@@ -86,11 +87,11 @@ struct FailureCase {
 };
 
 const FailureCase kFailures[] = {
-    {false, L"meanx()", L"1;;3", 40128}, // an empty item inside the list
-    {true, L"meanx()", L"1;2;;4", 40128},
-    {false, L"meany()", L"1;2;3", 40130}, // y values asked of x values
-    {false, L"quantx(1.5)", L"1;2;3", 40129},
-    {true, L"quanty(-1)", L"1;2;3;4", 40129},
+    {false, L"meanx()", L"1;;3", MessageId::INVALID_ELEMENTS}, // an empty item inside the list
+    {true, L"meanx()", L"1;2;;4", MessageId::INVALID_ELEMENTS},
+    {false, L"meany()", L"1;2;3", MessageId::NO_Y_FUNCTIONS}, // y values asked of x values
+    {false, L"quantx(1.5)", L"1;2;3", MessageId::ALPHA_RANGE},
+    {true, L"quanty(-1)", L"1;2;3;4", MessageId::ALPHA_RANGE},
 };
 
 TEST_F(StatisticsTest, FailuresReportTheirMessage) {
@@ -233,15 +234,16 @@ TEST_F(StatisticsTest, RegressionFailures) {
         unsigned int message;
     };
     const Case cases[] = {
-        {REG_LINEAR, L"1;3;2;5;3", 40128},     // odd count
-        {REG_LINEAR, L"", 40128},              // nothing to pair
-        {REG_LINEAR, L"1;3;;5;3;7", 40128},    // a missing value is not read as 0
-        {REG_EXPONENTIAL, L"0;1;1;-2", 40127}, // mixed signs
-        {REG_EXPONENTIAL, L"0;-1;1;2;2;-3", 40127},
-        {REG_LINEAR, L"1;3;2;5;3;;", 40128},
-        {REG_LINEAR, L"1;3;2;x5", 40128}, // not a value
-        {REG_LINEAR, L"1;3;2;5-", 40128}, // a sign at the end: no number, and no expression either
-        {REG_LINEAR, L"1;3;-;5", 40128},
+        {REG_LINEAR, L"1;3;2;5;3", MessageId::INVALID_ELEMENTS},    // odd count
+        {REG_LINEAR, L"", MessageId::INVALID_ELEMENTS},             // nothing to pair
+        {REG_LINEAR, L"1;3;;5;3;7", MessageId::INVALID_ELEMENTS},   // a missing value is not read as 0
+        {REG_EXPONENTIAL, L"0;1;1;-2", MessageId::REGRESSION_TYPE}, // mixed signs
+        {REG_EXPONENTIAL, L"0;-1;1;2;2;-3", MessageId::REGRESSION_TYPE},
+        {REG_LINEAR, L"1;3;2;5;3;;", MessageId::INVALID_ELEMENTS},
+        {REG_LINEAR, L"1;3;2;x5", MessageId::INVALID_ELEMENTS}, // not a value
+        {REG_LINEAR, L"1;3;2;5-",
+         MessageId::INVALID_ELEMENTS}, // a sign at the end: no number, and no expression either
+        {REG_LINEAR, L"1;3;-;5", MessageId::INVALID_ELEMENTS},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.values, c.values + std::wcslen(c.values)));

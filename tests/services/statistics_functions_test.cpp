@@ -162,19 +162,19 @@ struct FailureCase {
 };
 
 const FailureCase kFailures[] = {
-    {L"quantx", &kFourShuffled, false, 1.5, 1037},
-    {L"quantx", &kFourShuffled, false, -0.1, 1037},
-    {L"quantx", &kFourShuffled, false, NaN, 1037},
-    {L"quanty", &kPairs, true, 2, 1037},
-    {L"quantx", &kEmpty, false, 2, 1037}, // the level is checked before the list
-    {L"meanz", &kEight, false, 0, 1035},
-    {L"Meanx", &kEight, false, 0, 1035},
-    {L"sin", &kEight, false, 0, 1035},
+    {L"quantx", &kFourShuffled, false, 1.5, ErrorCode::ALPHA_RANGE},
+    {L"quantx", &kFourShuffled, false, -0.1, ErrorCode::ALPHA_RANGE},
+    {L"quantx", &kFourShuffled, false, NaN, ErrorCode::ALPHA_RANGE},
+    {L"quanty", &kPairs, true, 2, ErrorCode::ALPHA_RANGE},
+    {L"quantx", &kEmpty, false, 2, ErrorCode::ALPHA_RANGE}, // the level is checked before the list
+    {L"meanz", &kEight, false, 0, ErrorCode::NO_Y_FUNCTIONS},
+    {L"Meanx", &kEight, false, 0, ErrorCode::NO_Y_FUNCTIONS},
+    {L"sin", &kEight, false, 0, ErrorCode::NO_Y_FUNCTIONS},
     // y names over x values only.
-    {L"meany", &kEight, false, 0, 1035},
-    {L"sumxy", &kEight, false, 0, 1035},
-    {L"covxy", &kEight, false, 0, 1035},
-    {L"quanty", &kEight, false, 0.5, 1035},
+    {L"meany", &kEight, false, 0, ErrorCode::NO_Y_FUNCTIONS},
+    {L"sumxy", &kEight, false, 0, ErrorCode::NO_Y_FUNCTIONS},
+    {L"covxy", &kEight, false, 0, ErrorCode::NO_Y_FUNCTIONS},
+    {L"quanty", &kEight, false, 0.5, ErrorCode::NO_Y_FUNCTIONS},
 };
 
 TEST_F(StatisticFunctionTest, FailuresRaiseTheirCodeOnlyWhenErrorsAreRaised) {

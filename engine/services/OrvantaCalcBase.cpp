@@ -1,3 +1,0 @@
-#include "OrvantaCalcBase.h"
-
-Complex OrvantaCalcBase::s_erg;
