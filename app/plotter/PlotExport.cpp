@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <tuple>
 
 #include "COrvantaDoc.h"
+#include "FractalBands.h"
 #include "PlotFunctionSet.h"
 #include "PlotJob.h"
 #include "PlotMessages.h"
@@ -24,6 +26,12 @@ struct Options {
     bool piScale = false;
     bool eScale = false;
     PlotTRange t;
+    std::optional<std::pair<double, double>> zrange;
+    bool autoZ = false;
+    std::optional<std::pair<int, int>> angles;
+    std::optional<int> iterations;
+    std::optional<double> border;
+    int threads = 0;
     std::optional<int> language;
     std::vector<std::wstring> functions;
 };
@@ -92,6 +100,24 @@ Options parse(const QStringList& args) {
                              integer(v[1], -100000, 100000, "--t-range TO"),
                              integer(v[2], 1, 100000, "--t-range STEP")};
             if (o.t.from > o.t.to) throw Usage{QStringLiteral("--t-range wants FROM <= TO")};
+        } else if (a == QLatin1String("--zrange")) {
+            const QStringList v = take(i, 2);
+            const double low = number(v[0]), high = number(v[1]);
+            if (!(low < high)) throw Usage{QStringLiteral("--zrange wants ZMIN < ZMAX")};
+            o.zrange = std::make_pair(low, high);
+        } else if (a == QLatin1String("--auto-z")) {
+            o.autoZ = true;
+        } else if (a == QLatin1String("--angles")) {
+            const QStringList v = take(i, 2);
+            o.angles = std::make_pair(integer(v[0], -90, 90, "--angles A"), integer(v[1], 0, 90, "--angles B"));
+        } else if (a == QLatin1String("--iterations")) {
+            o.iterations = integer(take(i, 1)[0], 1, FractalBands::MAX_ITERATIONS, "--iterations");
+        } else if (a == QLatin1String("--border")) {
+            const double v = number(take(i, 1)[0]);
+            if (!(v > 0)) throw Usage{QStringLiteral("--border wants a radius above 0")};
+            o.border = v;
+        } else if (a == QLatin1String("--threads")) {
+            o.threads = integer(take(i, 1)[0], 1, FractalBands::MAX_THREADS, "--threads");
         } else if (a == QLatin1String("--lang")) {
             const QString v = take(i, 1)[0];
             if (v != QLatin1String("en") && v != QLatin1String("de"))
@@ -131,11 +157,17 @@ const char* usage() {
            "  no display is needed. The first FUNCTION is the current function, the others the list.\n"
            "  --size WxH                  client area (default 480x640)\n"
            "  --region XMIN XMAX YMIN YMAX\n"
-           "  --quality 1..4              pixel step of implicit curves\n"
+           "  --quality 1..4              pixel step of implicit curves and fractals, 3D grid, curve points\n"
            "  --type equals|greater|less  hatching of the areas above or below the curves\n"
            "  --line-width 1..4\n"
            "  --pi-scale, --e-scale       axes in units of pi/2 or e/2\n"
            "  --t-range FROM TO STEP      the values of t for an f(t,x) function\n"
+           "  --zrange ZMIN ZMAX          fixed z range of a 3D plot\n"
+           "  --auto-z                    z range of a 3D plot from its heights (within -10..10)\n"
+           "  --angles A B                3D view angles, A in -90..90, B in 0..90\n"
+           "  --iterations N              fractal: iteration limit\n"
+           "  --border R                  fractal: escape radius\n"
+           "  --threads N                 fractal: bands computed in parallel (default: all cores)\n"
            "  --lang en|de\n"
            "  Settings not given come from the settings file. Exit status: 0 written, 1 functions refused\n"
            "  (the reason on standard error) or file not written, 2 usage error.\n";
@@ -174,6 +206,12 @@ int run(const QStringList& arguments, SettingsStore& store) {
     job.settings.piScale = job.settings.piScale || o.piScale;
     job.settings.eScale = job.settings.eScale || o.eScale;
     job.t = o.t;
+    if (o.zrange) std::tie(job.settings.zmin, job.settings.zmax) = *o.zrange;
+    if (o.autoZ) job.settings.automaticZ = 1;
+    if (o.angles) std::tie(job.settings.angleA, job.settings.angleB) = *o.angles;
+    if (o.iterations) job.settings.iterations = *o.iterations;
+    if (o.border) job.settings.valueBorder = *o.border;
+    job.threads = o.threads;
 
     PlotPass::Result result = PlotPass::Result::Complete;
     QByteArray bytes;

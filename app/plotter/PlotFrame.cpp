@@ -177,6 +177,17 @@ void opaqueText(QPainter& painter, const QRect& rect, int flags, const QString& 
     painter.drawText(used, flags | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
+void bottomBand(QPainter& painter, const QSize& client, const QString& text, const QColor& colour,
+                const QColor& background) {
+    const QRect band(0, client.height() - 15, client.width(), 15);
+    if (background.isValid()) {
+        opaqueText(painter, band, Qt::AlignHCenter | Qt::AlignBottom, text, colour, background);
+        return;
+    }
+    painter.setPen(colour);
+    painter.drawText(band, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
 void clippedLine(QPainter& painter, QPointF a, QPointF b, const QSize& client) {
     // Liang-Barsky against the client area with a margin wider than any pen.
     const double margin = 16.0;

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cmath>
 
 #include "PlotRegion.h"
 
@@ -58,10 +59,21 @@ private:
 };
 
 namespace PlotDraw {
+// The engine marks an undefined sample with -999.0; NaN and the infinities
+// are gaps as well.
+inline constexpr double UNDEFINED_SAMPLE = -999.0;
+inline bool defined(double v) {
+    return v != UNDEFINED_SAMPLE && std::isfinite(v);
+}
 // Text in colour on an opaque background box as wide as the text, placed in
 // rect by flags; it may run beyond rect.
 void opaqueText(QPainter& painter, const QRect& rect, int flags, const QString& text, const QColor& colour,
                 const QColor& background);
+// The function text of a sequence, parametric, polar or fractal picture:
+// centred in the band of 15 pixels at the bottom of the client area,
+// transparent unless a background is given.
+void bottomBand(QPainter& painter, const QSize& client, const QString& text, const QColor& colour,
+                const QColor& background = QColor());
 // A line with both ends clipped to the client area widened by a margin, so
 // that far-off ends never reach the painter's raster limits.
 void clippedLine(QPainter& painter, QPointF a, QPointF b, const QSize& client);

@@ -27,6 +27,7 @@ struct PlotJob {
     CalculatorModes::MODE angle = CalculatorModes::RAD;
     bool hiRes = true;       // the larger font of the high-resolution screens
     bool monochrome = false; // a display of at most 16 colours: curves in black
+    int threads = 0;         // fractal bands in parallel; 0: one per hardware thread
 
     // The document's plot settings, region and angle unit, and the screen's font size.
     static PlotJob fromDocument(const COrvantaDoc& document);

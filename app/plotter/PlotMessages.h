@@ -20,6 +20,7 @@ inline constexpr unsigned MIX_3D_COMPLEX = 40214;
 inline constexpr unsigned MIX_3D_PARAMETRIC_LIST = 40215;
 inline constexpr unsigned MIX_2D_3D = 40216;
 inline constexpr unsigned MIX_2D_FRACTAL = 40218;
+inline constexpr unsigned CALCULATION_ERROR = 40240; // "Error during calculation!"
 inline constexpr unsigned ONE_FAMILY = 40255;     // "Only one f(t,x)-function can be plotted at a time!"
 inline constexpr unsigned SAVE_FAILED = 40256;    // "Could not save file."
 inline constexpr unsigned ONLY_3D_NOTICE = 40261; // "Only the 3d-function will be plotted!"

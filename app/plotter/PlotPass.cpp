@@ -7,6 +7,11 @@
 
 #include "EngineError.h"
 #include "Plot2DRenderer.h"
+#include "Plot3DRenderer.h"
+#include "PlotFractalRenderer.h"
+#include "PlotParametricRenderer.h"
+#include "PlotPolarRenderer.h"
+#include "PlotSequenceRenderer.h"
 
 PlotContext::PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle,
                          const std::atomic<bool>* running, std::function<void()> checkpoint)
@@ -20,6 +25,16 @@ std::unique_ptr<IPlotRenderer> makeRenderer(PlotKind kind) {
     switch (kind) {
     case PlotKind::TwoD:
         return std::make_unique<Plot2DRenderer>();
+    case PlotKind::Surface3D:
+        return std::make_unique<Plot3DRenderer>();
+    case PlotKind::Sequence:
+        return std::make_unique<PlotSequenceRenderer>();
+    case PlotKind::Parametric:
+        return std::make_unique<PlotParametricRenderer>();
+    case PlotKind::Polar:
+        return std::make_unique<PlotPolarRenderer>();
+    case PlotKind::Fractal:
+        return std::make_unique<PlotFractalRenderer>();
     default:
         return nullptr;
     }

@@ -8,10 +8,12 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <tuple>
 
 #include "COrvantaDoc.h"
 #include "Platform.h"
 #include "Plot2DRenderer.h"
+#include "Plot3DRenderer.h"
 #include "PlotMessages.h"
 #include "PlotPicture.h"
 #include "Screen.h"
@@ -21,6 +23,7 @@ namespace M = PlotMessages;
 namespace {
 constexpr int PROGRESS_INTERVAL_MS = 40; // how often the growing picture is shown
 constexpr int WHEEL_NOTCH = 120;
+constexpr int ROTATE_DRAG = 20; // pixels of a drag per rotation step
 
 // The toolbar's commands in order, with their glyphs and bilingual captions.
 struct ToolCommand {
@@ -314,7 +317,25 @@ void PlotWindow::zoomBy(int direction) {
 
 void PlotWindow::moveBy(int dx, int dy) {
     m_worker->cancel(true);
+    if (is3D()) {
+        // The move commands turn a 3D picture: right and left change angle
+        // A, up and down angle B, ten degrees a step.
+        rotateBy(dx * Plot3DRenderer::ANGLE_STEP, dy * Plot3DRenderer::ANGLE_STEP);
+        return;
+    }
     takeRegion(PlotNavigation::move(m_regions.current(), dx, dy));
+}
+
+bool PlotWindow::is3D() const {
+    return PlotFunctions::kindOf(m_source.functionSet()) == PlotKind::Surface3D;
+}
+
+void PlotWindow::rotateBy(int dA, int dB) {
+    const auto angles = Plot3DRenderer::rotate(m_settings.angleA, m_settings.angleB, dA, dB);
+    if (!angles) return; // beyond -90..90 or 0..90: ignored
+    m_worker->cancel(true);
+    std::tie(m_settings.angleA, m_settings.angleB) = *angles;
+    redraw();
 }
 
 void PlotWindow::wheelZoom(int direction, const QPoint& p) {
@@ -342,6 +363,10 @@ void PlotWindow::panBy(const QPoint& offset) {
 // ---- Pen input ----
 
 void PlotWindow::penDown(const QPoint& p) {
+    if (is3D()) {
+        m_rotate_from = p;
+        return;
+    }
     m_pen_down = p;
     m_pen_latest = p;
     m_pen_active = true;
@@ -351,6 +376,15 @@ void PlotWindow::penDown(const QPoint& p) {
 }
 
 void PlotWindow::penMove(const QPoint& p) {
+    if (is3D()) {
+        // A drag turns by one step per ROTATE_DRAG pixels: across for A, down for B.
+        const QPoint moved = p - m_rotate_from;
+        const int stepsA = moved.x() / ROTATE_DRAG, stepsB = moved.y() / ROTATE_DRAG;
+        if (stepsA == 0 && stepsB == 0) return;
+        m_rotate_from += QPoint(stepsA * ROTATE_DRAG, stepsB * ROTATE_DRAG);
+        rotateBy(-stepsA * Plot3DRenderer::ANGLE_STEP, stepsB * Plot3DRenderer::ANGLE_STEP);
+        return;
+    }
     if (!m_pen_active) return;
     m_pen_latest = p;
     const QRect r = QRect(m_pen_down, p).normalized();
@@ -361,6 +395,7 @@ void PlotWindow::penMove(const QPoint& p) {
 
 void PlotWindow::penUp(const QPoint& p) {
     penMove(p);
+    if (is3D()) return;
     m_pen_active = false;
     m_readout_shown = false;
     m_canvas->update();
@@ -447,6 +482,10 @@ void PlotWindow::accept() {
         m_document.m_plot.xmax = r->xmax;
         m_document.m_plot.ymin = r->ymin;
         m_document.m_plot.ymax = r->ymax;
+    }
+    if (is3D()) {
+        m_document.m_plot.angleA = m_settings.angleA;
+        m_document.m_plot.angleB = m_settings.angleB;
     }
     QDialog::accept();
 }

@@ -38,6 +38,8 @@ public:
     const PlotRegionHistory& regions() const { return m_regions; }
     PlotSelection selection() const { return m_selection; }
     int quality() const { return m_settings.quality; }
+    int angleA() const { return m_settings.angleA; }
+    int angleB() const { return m_settings.angleB; }
     bool plotting() const { return m_worker->running(); }
     bool complete() const { return m_worker->complete(); }
     QImage picture() const { return m_shown; }
@@ -69,6 +71,8 @@ private:
     void takeRegion(const std::optional<PlotRegion>& next);
     void zoomBy(int direction);
     void moveBy(int dx, int dy);
+    bool is3D() const;
+    void rotateBy(int dA, int dB);
     void save();
     void pictureReady();
     void passFinished(int result);
@@ -89,6 +93,7 @@ private:
     QPoint m_pen_latest;
     bool m_pen_active = false;
     bool m_readout_shown = false;
+    QPoint m_rotate_from;
     QPoint m_pan_from;
     QPoint m_pan_offset;
     bool m_panning = false;

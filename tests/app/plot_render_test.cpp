@@ -192,4 +192,30 @@ TEST_F(PlotRenderTest, ExportExitCodes) {
     EXPECT_EQ(run({bmp, QStringLiteral("f(x)=x"), QStringLiteral("z=f(x,y)=x")}), PlotExport::EXIT_REFUSED);
     EXPECT_EQ(QFile(bmp).size(), 230454);
 }
+
+TEST_F(PlotRenderTest, ExportOfTheOtherKindsAndTheirOptions) {
+    auto args = [](std::initializer_list<const char*> list) {
+        QStringList out;
+        for (const char* a : list)
+            out << QString::fromUtf8(a);
+        return out;
+    };
+    for (auto bad : {args({"--angles", "100", "0"}), args({"--angles", "0", "-10"}), args({"--zrange", "1", "1"}),
+                     args({"--iterations", "0"}), args({"--border", "-1"}), args({"--threads", "0"})})
+        EXPECT_EQ(run(QStringList{file("bad.png")} + bad + QStringList{QStringLiteral("z=f(x,y)=x")}),
+                  PlotExport::EXIT_USAGE)
+            << qPrintable(bad.join(' '));
+    // One thread and all cores give the same bytes.
+    const QString one = file("one.png"), all = file("all.png");
+    const QStringList fractal = args({"--size", "160x120", "--iterations", "40", "--border", "4", "--region", "-2",
+                                      "1", "-1.5", "1.5", "z(n+1)=z(n)^2+z(0);z(0)=0"});
+    ASSERT_EQ(run(QStringList{one, QStringLiteral("--threads"), QStringLiteral("1")} + fractal), PlotExport::EXIT_OK);
+    ASSERT_EQ(run(QStringList{all} + fractal), PlotExport::EXIT_OK);
+    QFile a(one), b(all);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_EQ(run({file("surface.png"), QStringLiteral("--angles"), QStringLiteral("-40"), QStringLiteral("30"),
+                   QStringLiteral("--auto-z"), QStringLiteral("z=f(x,y)=x^2+y^2")}),
+              PlotExport::EXIT_OK);
+}
 } // namespace

@@ -150,4 +150,21 @@ TEST_F(PlotWindowTest, SettingsSheetKeepsTheRegionBeyondHundred) {
     EXPECT_EQ(doc().m_plot.xmax, 5.0);
     EXPECT_EQ(doc().m_plot.quality, 3);
 }
+
+TEST_F(PlotWindowTest, MoveCommandsTurnASurfaceAndClosingKeepsTheAngles) {
+    plot(L"z=f(x,y)=x*y", [](PlotWindow& w) {
+        waitComplete(w);
+        w.command(M::ID_MOVE_LEFT); // A 30 -> 40
+        w.command(M::ID_MOVE_UP);   // B 10 -> 0
+        w.command(M::ID_MOVE_UP);   // B stays at 0
+        QTest::keyClick(&w, Qt::Key_Right); // A 40 -> 30
+        EXPECT_EQ(w.angleA(), 30);
+        EXPECT_EQ(w.angleB(), 0);
+        EXPECT_EQ(w.regions().current(), (PlotRegion{-5, 5, -5, 5})); // turning leaves the region
+        waitComplete(w);
+        w.accept();
+    });
+    EXPECT_EQ(doc().m_plot.angleA, 30);
+    EXPECT_EQ(doc().m_plot.angleB, 0);
+}
 } // namespace

@@ -1,10 +1,13 @@
 // Takes the plotter through a user's tour on a real (virtual) display:
 // types two functions on the keypad, plots, zooms with the rubber band and
-// the wheel, moves, goes back, resizes the window and saves, photographing
-// each step. Usage: orvanta-plot-tour [--screen WxH] FOLDER
+// the wheel, moves, goes back, resizes the window and saves; then plots a
+// surface and turns it with the move commands, the arrow keys and a drag,
+// and zooms into a fractal with the rubber band, photographing each step.
+// Usage: orvanta-plot-tour [--screen WxH] FOLDER
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTest>
@@ -108,6 +111,59 @@ void tour(PlotWindow& w) {
                 qPrintable(s_folder + QStringLiteral("/10-saved.svg")));
     w.accept();
 }
+void drag(QWidget* canvas, QPoint from, QPoint to) {
+    QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+    for (int i = 1; i <= 8; ++i)
+        QTest::mouseMove(canvas, from + (to - from) * i / 8);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+    settle(50);
+    waitComplete(*static_cast<PlotWindow*>(canvas->window()));
+}
+
+void surfaceTour(PlotWindow& w) {
+    w.show();
+    waitComplete(w);
+    photograph(w, "12-surface");
+    trigger(w, M::ID_MOVE_LEFT);
+    trigger(w, M::ID_MOVE_LEFT);
+    photograph(w, "13-surface-turned-left-twice");
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_Down);
+    waitComplete(w);
+    photograph(w, "14-surface-arrow-down-twice");
+    drag(w.canvas(), QPoint(300, 300), QPoint(180, 300)); // leftwards turns as Move left does, up to A = 90
+    photograph(w, "15-surface-dragged");
+    std::printf("angles after the tour: A %d, B %d\n", w.angleA(), w.angleB());
+    w.accept();
+}
+
+void fractalTour(PlotWindow& w) {
+    w.show();
+    waitComplete(w);
+    photograph(w, "16-fractal");
+    QWidget* canvas = w.canvas();
+    const int cw = canvas->width(), ch = canvas->height();
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(cw * 30 / 100, ch * 25 / 100));
+    QTest::mouseMove(canvas, QPoint(cw * 45 / 100, ch * 40 / 100));
+    QTest::mouseMove(canvas, QPoint(cw * 60 / 100, ch * 50 / 100));
+    photograph(w, "17-fractal-rubber-band");
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(cw * 60 / 100, ch * 50 / 100));
+    trigger(w, M::ID_ZOOM_IN);
+    photograph(w, "18-fractal-zoomed");
+    const PlotRegion& r = w.regions().current();
+    std::printf("fractal region after the zoom: %g..%g x %g..%g\n", r.xmin, r.xmax, r.ymin, r.ymax);
+    w.accept();
+}
+
+void plotText(CCalculatorView& view, const std::wstring& text, void (*script)(PlotWindow&)) {
+    view.setInputText(text);
+    PlotWindow::setModalRunner([script](PlotWindow& w) {
+        script(w);
+        return 1;
+    });
+    tap(view, {CPlotterInputView::PLOT_KEY});
+    settle(200);
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -132,5 +188,11 @@ int main(int argc, char** argv) {
     tap(view, {CPlotterInputView::PLOT_KEY});
     settle(200);
     photograph(frame, "11-closed");
+    // The 2D functions of the list would not mix with a surface or a fractal.
+    if (auto* list = view.findChild<QComboBox*>(QString::number(CCalculatorView::MEMORY_LIST))) list->clear();
+    plotText(view, L"z=f(x,y)=sin(x)*cos(y)", surfaceTour);
+    COrvantaDoc& doc = *orvanta.document();
+    doc.m_plot.xmin = -2, doc.m_plot.xmax = 1, doc.m_plot.ymin = -1.5, doc.m_plot.ymax = 1.5;
+    plotText(view, L"z(n+1)=z(n)^2+z(0);z(0)=0", fractalTour);
     return s_failures == 0 ? 0 : 1;
 }
