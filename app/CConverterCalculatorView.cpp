@@ -58,7 +58,7 @@ CConverterCalculatorView::CConverterCalculatorView(COrvantaDoc& document, QWidge
     : CCalculatorView(document, ModeTable::CONVERTER, parent) {
     buildControls();
     installKeypadFor(s_keys, COLUMNS, ROWS);
-    connectKeys(*this, s_view_keys, [this](int id) { viewKey(id); });
+    connectKeys(*this, s_view_keys, [this](int id) { ownKey(id); });
     fillLists();
 }
 
@@ -151,7 +151,7 @@ void CConverterCalculatorView::swapUnits() {
 
 // ---- Editing the units ----
 
-void CConverterCalculatorView::viewKey(int id) {
+void CConverterCalculatorView::ownKey(int id) {
     if (id == KEY_SWAP)
         swapUnits();
     else if (id == KEY_RESET_UNITS)

@@ -28,7 +28,7 @@ public:
 private:
     void buildControls();
     void fillUnits();
-    void viewKey(int id);
+    void ownKey(int id);
     void swapUnits();
     void resetUnits();
     void addUnit();

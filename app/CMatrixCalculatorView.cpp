@@ -123,7 +123,7 @@ CMatrixCalculatorView::CMatrixCalculatorView(COrvantaDoc& document, QWidget* par
         installKeypad(KeyTable::foldForLandscape(s_keys, COLUMNS, ROWS), 2 * COLUMNS);
     else
         installKeypad(s_keys, COLUMNS);
-    connectKeys(*this, s_view_keys, [this](int id) { viewKey(id); });
+    connectKeys(*this, s_view_keys, [this](int id) { ownKey(id); });
     fillChoiceTexts();
     applyNumberType();
 }
@@ -319,7 +319,7 @@ void CMatrixCalculatorView::deleteBackward() {
     if (CGridCtrl* g = operandGrid()) g->sendBackspace();
 }
 
-void CMatrixCalculatorView::viewKey(int id) {
+void CMatrixCalculatorView::ownKey(int id) {
     switch (id) {
     case KEY_CLEAR:
         clearOperand();

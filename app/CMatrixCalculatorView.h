@@ -48,7 +48,7 @@ private:
     void fillOperations();
     void fillChoiceTexts();
     void applyNumberType();
-    void viewKey(int id);
+    void ownKey(int id);
     void showCut();
     // The operand grid shown, or nullptr while the result is shown.
     CGridCtrl* operandGrid() const;
