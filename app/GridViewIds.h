@@ -1,4 +1,5 @@
 #pragma once
+#include "MessageIds.h"
 #include <functional>
 #include <span>
 #include <string>
@@ -37,9 +38,9 @@ inline constexpr int KEY_DELETE_GROUP = 1349;
 inline constexpr int KEY_SWAP = 1542; // exchanges the from and to units
 
 // ---- Program messages ----
-inline constexpr unsigned MSG_ADDITION = 40280; // first of the eleven real operations
-inline constexpr unsigned MSG_CONJUGATE = 40321;
-inline constexpr unsigned MSG_RESET_UNITS = 40318;
+inline constexpr unsigned MSG_ADDITION = MessageId::OP_ADDITION; // first of the eleven real operations
+inline constexpr unsigned MSG_CONJUGATE = MessageId::OP_COMPLEX_CONJUGATE;
+inline constexpr unsigned MSG_RESET_UNITS = MessageId::RESET_METRICS_QUESTION;
 
 // ---- Texts of these views ----
 struct Text {

@@ -1,29 +1,30 @@
 #pragma once
+#include "MessageIds.h"
 
-// The program messages and command ids the plotter uses, named once.
+// The plotter's names for the engine's message ids, and its command ids.
 namespace PlotMessages {
 // Message texts (English id; the German text is the id + 1000).
-inline constexpr unsigned NO_FUNCTION = 40132;           // "No function is specified!"
-inline constexpr unsigned INTERNAL_ERROR = 40140;        // "Internal error occured!"
-inline constexpr unsigned OUT_OF_MEMORY = 40160;         // "Not enough memory to perform this operation!"
-inline constexpr unsigned NO_FUNCTION_SPECIFIED = 40203; // "No function specified!"
-inline constexpr unsigned INVALID_FUNCTION = 40205;      // "Invalid function: "
-inline constexpr unsigned MIX_3D_PARAMETRIC = 40206;
-inline constexpr unsigned MIX_PARAMETRIC_COMPLEX = 40207;
-inline constexpr unsigned ONE_PARAMETRIC = 40208;
-inline constexpr unsigned MIX_3D_POLAR = 40209;
-inline constexpr unsigned MIX_PARAMETRIC_POLAR = 40210;
-inline constexpr unsigned ONE_POLAR = 40211;
-inline constexpr unsigned ONE_3D = 40212;
-inline constexpr unsigned MIX_3D_2D = 40213;
-inline constexpr unsigned MIX_3D_COMPLEX = 40214;
-inline constexpr unsigned MIX_3D_PARAMETRIC_LIST = 40215;
-inline constexpr unsigned MIX_2D_3D = 40216;
-inline constexpr unsigned MIX_2D_FRACTAL = 40218;
-inline constexpr unsigned CALCULATION_ERROR = 40240; // "Error during calculation!"
-inline constexpr unsigned ONE_FAMILY = 40255;     // "Only one f(t,x)-function can be plotted at a time!"
-inline constexpr unsigned SAVE_FAILED = 40256;    // "Could not save file."
-inline constexpr unsigned ONLY_3D_NOTICE = 40261; // "Only the 3d-function will be plotted!"
+inline constexpr unsigned NO_FUNCTION = MessageId::NO_FUNCTION_OF_X;           // "No function is specified!"
+inline constexpr unsigned INTERNAL_ERROR = MessageId::INTERNAL;        // "Internal error occured!"
+inline constexpr unsigned OUT_OF_MEMORY = MessageId::OUT_OF_MEMORY;         // "Not enough memory to perform this operation!"
+inline constexpr unsigned NO_FUNCTION_SPECIFIED = MessageId::PLOT_NO_FUNCTION; // "No function specified!"
+inline constexpr unsigned INVALID_FUNCTION = MessageId::PLOT_INVALID_FUNCTION;      // "Invalid function: "
+inline constexpr unsigned MIX_3D_PARAMETRIC = MessageId::PLOT_3D_WITH_PARAMETRIC;
+inline constexpr unsigned MIX_PARAMETRIC_COMPLEX = MessageId::PLOT_PARAMETRIC_WITH_COMPLEX;
+inline constexpr unsigned ONE_PARAMETRIC = MessageId::PLOT_ONE_PARAMETRIC;
+inline constexpr unsigned MIX_3D_POLAR = MessageId::PLOT_3D_WITH_POLAR;
+inline constexpr unsigned MIX_PARAMETRIC_POLAR = MessageId::PLOT_PARAMETRIC_WITH_POLAR;
+inline constexpr unsigned ONE_POLAR = MessageId::PLOT_ONE_POLAR;
+inline constexpr unsigned ONE_3D = MessageId::PLOT_ONE_3D;
+inline constexpr unsigned MIX_3D_2D = MessageId::PLOT_3D_WITH_2D;
+inline constexpr unsigned MIX_3D_COMPLEX = MessageId::PLOT_3D_WITH_COMPLEX;
+inline constexpr unsigned MIX_3D_PARAMETRIC_LIST = MessageId::PLOT_3D_WITH_PARAMETRIC_2;
+inline constexpr unsigned MIX_2D_3D = MessageId::PLOT_2D_WITH_3D;
+inline constexpr unsigned MIX_2D_FRACTAL = MessageId::PLOT_2D_WITH_FRACTALS;
+inline constexpr unsigned CALCULATION_ERROR = MessageId::CALCULATION_ERROR; // "Error during calculation!"
+inline constexpr unsigned ONE_FAMILY = MessageId::PLOT_ONE_FTX;     // "Only one f(t,x)-function can be plotted at a time!"
+inline constexpr unsigned SAVE_FAILED = MessageId::SAVE_FAILED;    // "Could not save file."
+inline constexpr unsigned ONLY_3D_NOTICE = MessageId::ONLY_3D_PLOTTED; // "Only the 3d-function will be plotted!"
 
 // Commands of the plot window, in the order of its toolbar.
 inline constexpr int ID_ZOOM_IN = 40025;
