@@ -12,6 +12,8 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$PWD")}"
+    # Checkouts in other folders share objects too; only debug info names the folder.
+    export CCACHE_NOHASHDIR=1
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=ON "${launcher[@]}"
 cmake --build "$build" -j "$(nproc)"
@@ -24,10 +26,11 @@ if command -v clang++ >/dev/null; then
     fuzz/run.sh 2
 fi
 
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
-
 # The engine on four threads at once, under ThreadSanitizer: only the engine
 # and that suite are built.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=thread "${launcher[@]}"
 cmake --build build-tsan -j "$(nproc)" --target test_threads
 TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/test_threads --gtest_brief=1
+
+# Last, so that its summary closes the output.
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
