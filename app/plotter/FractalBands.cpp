@@ -44,11 +44,11 @@ struct Trees {
     IExpressionHolder iteration;
     Complex start;
 
-    bool parse(const FractalSpec& spec) {
+    bool parse(const FractalSetup& setup) {
         try {
-            iteration.setExpression(IExpression::parseComplexExpression(spec.iteration));
-            if (spec.start) {
-                IExpressionHolder s(IExpression::parseComplexExpression(*spec.start));
+            iteration.setExpression(IExpression::parseComplexExpression(setup.iteration));
+            if (setup.start) {
+                IExpressionHolder s(IExpression::parseComplexExpression(*setup.start));
                 if (s.isEmpty()) return false;
                 start = s.calculateComplexConst();
             }
@@ -63,13 +63,13 @@ constexpr int CANCEL_CHECK = 4096; // iterations between two looks at the cancel
 
 // The escape count of one point; a cancel ends a long iteration early
 // (the count is then of no use).
-int escapeCount(Trees& trees, const FractalSpec& spec, double re, double im, const std::function<bool()>& cancelled) {
+int escapeCount(Trees& trees, const FractalSetup& setup, double re, double im, const std::function<bool()>& cancelled) {
     const Complex p(re, im);
-    const bool startValue = spec.start.has_value();
+    const bool startValue = setup.start.has_value();
     Complex z = startValue ? trees.start : p;
     int count = 0;
     try {
-        while (z.absAsDouble() < spec.border && count < spec.iterations) {
+        while (z.absAsDouble() < setup.border && count < setup.iterations) {
             z = trees.iteration.calculateComplex(z);
             if (startValue) z -= p;
             if (++count % CANCEL_CHECK == 0 && cancelled()) break;
@@ -82,12 +82,12 @@ int escapeCount(Trees& trees, const FractalSpec& spec, double re, double im, con
 
 // The state the bands share.
 struct Shared {
-    Shared(QImage& p, const FractalSpec& s, const std::function<bool()>& c)
-        : picture(p), bits(p.bits()), bytesPerLine(p.bytesPerLine()), spec(s), cancelled(c) {}
+    Shared(QImage& p, const FractalSetup& s, const std::function<bool()>& c)
+        : picture(p), bits(p.bits()), bytesPerLine(p.bytesPerLine()), setup(s), cancelled(c) {}
     QImage& picture;
     uchar* bits;
     qsizetype bytesPerLine;
-    const FractalSpec& spec;
+    const FractalSetup& setup;
     const std::function<bool()>& cancelled;
     std::atomic<int> next{0};
     std::mutex lock;
@@ -98,24 +98,24 @@ struct Shared {
 void runBand(Shared& s, CalculatorModes::MODE angle) {
     EvaluationFlags flags(angle);
     Trees trees;
-    const FractalSpec& spec = s.spec;
+    const FractalSetup& setup = s.setup;
     const int w = s.picture.width(), h = s.picture.height();
-    const PlotRegion& r = spec.region;
+    const PlotRegion& r = setup.region;
     const double dre = (r.xmax - r.xmin) / w, dim = (r.ymax - r.ymin) / h;
-    const int q = std::clamp(spec.quality, 1, 4);
+    const int q = std::clamp(setup.quality, 1, 4);
     std::vector<QRgb> line(static_cast<std::size_t>(w), qRgb(255, 255, 255));
-    bool stop = !trees.parse(spec);
+    bool stop = !trees.parse(setup);
     while (!stop) {
         const int first = s.next.fetch_add(FractalBands::BAND_ROWS);
         if (first >= h) break;
         for (int row = first; row < std::min(first + FractalBands::BAND_ROWS, h) && !stop; ++row) {
-            const double im = spec.start ? r.ymin + row * dim : r.ymax - row * dim;
+            const double im = setup.start ? r.ymin + row * dim : r.ymax - row * dim;
             for (int c = 1; c < w; c += q) {
                 if (s.cancelled()) {
                     stop = true;
                     break;
                 }
-                const ColorRef colour = spec.colourOf(escapeCount(trees, spec, r.xmin + c * dre, im, s.cancelled));
+                const ColorRef colour = setup.colourOf(escapeCount(trees, setup, r.xmin + c * dre, im, s.cancelled));
                 std::fill(line.begin() + c, line.begin() + std::min(c + q, w),
                           qRgb(colorRefRed(colour), colorRefGreen(colour), colorRefBlue(colour)));
             }
@@ -130,22 +130,22 @@ void runBand(Shared& s, CalculatorModes::MODE angle) {
 }
 } // namespace
 
-std::optional<FractalSpec> FractalSpec::fromText(const std::wstring& text) {
+std::optional<FractalSetup> FractalSetup::fromText(const std::wstring& text) {
     if (text.rfind(PREFIX, 0) != 0) return std::nullopt;
-    FractalSpec spec;
+    FractalSetup setup;
     const std::size_t prefix = std::wcslen(PREFIX);
     const std::size_t start = text.find(START);
     if (start == std::wstring::npos) {
-        spec.iteration = text.substr(prefix);
+        setup.iteration = text.substr(prefix);
     } else {
         if (start < prefix) return std::nullopt;
-        spec.iteration = text.substr(prefix, start - prefix);
-        spec.start = text.substr(start + std::wcslen(START));
+        setup.iteration = text.substr(prefix, start - prefix);
+        setup.start = text.substr(start + std::wcslen(START));
     }
-    return spec;
+    return setup;
 }
 
-ColorRef FractalSpec::colourOf(int count) const {
+ColorRef FractalSetup::colourOf(int count) const {
     // count * (c1 - c0) / iterations in whole numbers: the same truncation as
     // count times the step, without the step's rounding, so that a point that
     // never escapes gets exactly c1.
@@ -158,20 +158,20 @@ int FractalBands::threadCount(int threads) {
     return std::clamp(threads, 1, MAX_THREADS);
 }
 
-FractalBands::Result FractalBands::render(QImage& picture, const FractalSpec& given, int threads,
+FractalBands::Result FractalBands::render(QImage& picture, const FractalSetup& given, int threads,
                                           const std::function<bool()>& cancelled,
                                           const std::function<void(const QImage&)>& show) {
-    FractalSpec spec = given;
-    spec.iterations = std::clamp(spec.iterations, 1, MAX_ITERATIONS);
+    FractalSetup setup = given;
+    setup.iterations = std::clamp(setup.iterations, 1, MAX_ITERATIONS);
     const CalculatorModes::MODE angle = IExpression::s_mode;
     {
         // The same parse every band makes: a text that fails it draws nothing.
         EvaluationFlags flags(angle);
         Trees trial;
-        if (!trial.parse(spec)) return Result::InvalidFunction;
+        if (!trial.parse(setup)) return Result::InvalidFunction;
     }
     if (picture.isNull() || picture.width() < 2) return cancelled() ? Result::Cancelled : Result::Complete;
-    Shared shared(picture, spec, cancelled);
+    Shared shared(picture, setup, cancelled);
     const int count = std::min(threadCount(threads), (picture.height() + BAND_ROWS - 1) / BAND_ROWS);
     shared.running = count;
     std::vector<std::thread> bands;

@@ -12,7 +12,7 @@
 // (z starts at the pixel's point p) or with a start value S (z starts at S
 // and p is subtracted after every step), over the region with the real
 // part across and the imaginary part down, coloured by the escape count.
-struct FractalSpec {
+struct FractalSetup {
     std::wstring iteration;            // E
     std::optional<std::wstring> start; // S, for a start-value fractal
     PlotRegion region;
@@ -23,7 +23,7 @@ struct FractalSpec {
     ColorRef c1 = 0;
 
     // Splits "z(n+1)=E" or "z(n+1)=E;z(0)=S"; nothing for another text.
-    static std::optional<FractalSpec> fromText(const std::wstring& text);
+    static std::optional<FractalSetup> fromText(const std::wstring& text);
     // The colour of an escape count: c0 plus the count times the colour step
     // (c1 - c0) / iterations, taken on the 24-bit colour numbers as whole
     // numbers (not per channel) and truncated.
@@ -48,7 +48,7 @@ public:
     // Fills picture (its size is the client area); rows not yet finished
     // keep what the picture held. cancelled is asked per pixel; show gets the
     // picture with its lock held.
-    static Result render(QImage& picture, const FractalSpec& spec, int threads,
+    static Result render(QImage& picture, const FractalSetup& setup, int threads,
                          const std::function<bool()>& cancelled,
                          const std::function<void(const QImage&)>& show = {});
 };

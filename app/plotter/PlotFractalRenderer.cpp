@@ -8,22 +8,22 @@
 #include "PlotFrame.h"
 #include "PlotMessages.h"
 
-std::optional<FractalSpec> PlotFractalRenderer::specOf(const PlotJob& job) {
-    std::optional<FractalSpec> spec = FractalSpec::fromText(job.functions.current);
-    if (!spec) return spec;
+std::optional<FractalSetup> PlotFractalRenderer::specOf(const PlotJob& job) {
+    std::optional<FractalSetup> setup = FractalSetup::fromText(job.functions.current);
+    if (!setup) return setup;
     const PlotSettings& s = job.settings;
-    spec->region = job.region;
-    spec->quality = s.quality;
-    spec->iterations = s.iterations;
-    spec->border = s.valueBorder;
-    spec->c0 = s.colourZero;
-    spec->c1 = s.colourMax;
-    return spec;
+    setup->region = job.region;
+    setup->quality = s.quality;
+    setup->iterations = s.iterations;
+    setup->border = s.valueBorder;
+    setup->c0 = s.colourZero;
+    setup->c1 = s.colourMax;
+    return setup;
 }
 
 void PlotFractalRenderer::paint(QPainter& painter, const QSize& client, const PlotJob& job, PlotContext& context) {
-    const std::optional<FractalSpec> spec = specOf(job);
-    if (!spec) return;
+    const std::optional<FractalSetup> setup = specOf(job);
+    if (!setup) return;
     painter.setFont(Plot2DRenderer::plotFont(job.hiRes));
     QImage picture(client, QImage::Format_RGB32);
     if (picture.isNull()) throw std::bad_alloc();
@@ -38,7 +38,7 @@ void PlotFractalRenderer::paint(QPainter& painter, const QSize& client, const Pl
             context.checkpoint();
         };
     const FractalBands::Result result =
-        FractalBands::render(picture, *spec, job.threads, [&] { return context.cancelled(); }, show);
+        FractalBands::render(picture, *setup, job.threads, [&] { return context.cancelled(); }, show);
     const QString text = QString::fromStdWString(job.functions.current);
     if (result == FractalBands::Result::InvalidFunction) {
         painter.setPen(Qt::black);

@@ -9,5 +9,5 @@ class PlotFractalRenderer : public IPlotRenderer {
 public:
     void paint(QPainter& painter, const QSize& client, const PlotJob& job, PlotContext& context) override;
     // The fractal of a job: text, region and the fractal settings.
-    static std::optional<FractalSpec> specOf(const PlotJob& job);
+    static std::optional<FractalSetup> specOf(const PlotJob& job);
 };

@@ -136,12 +136,12 @@ TEST_F(PlotKindsTest, FractalColoursAndInvalidText) {
     const QImage picture = render(plain, QSize(100, 100));
     EXPECT_EQ(picture.pixelColor(50, 50), toQColor(plain.settings.colourMax)); // 0 never escapes
     EXPECT_EQ(picture.pixelColor(1, 1), toQColor(plain.settings.colourZero)); // far out: escapes at once
-    FractalSpec spec;
-    spec.iterations = 50, spec.c0 = 0, spec.c1 = makeColorRef(0, 255, 0);
-    EXPECT_EQ(spec.colourOf(50), spec.c1);
-    EXPECT_EQ(spec.colourOf(25), static_cast<ColorRef>(0xFF00 / 2));
-    EXPECT_FALSE(FractalSpec::fromText(L"f(x)=x"));
-    EXPECT_EQ(*FractalSpec::fromText(START_VALUE)->start, L"0");
+    FractalSetup setup;
+    setup.iterations = 50, setup.c0 = 0, setup.c1 = makeColorRef(0, 255, 0);
+    EXPECT_EQ(setup.colourOf(50), setup.c1);
+    EXPECT_EQ(setup.colourOf(25), static_cast<ColorRef>(0xFF00 / 2));
+    EXPECT_FALSE(FractalSetup::fromText(L"f(x)=x"));
+    EXPECT_EQ(*FractalSetup::fromText(START_VALUE)->start, L"0");
     const QImage invalid = render(job({L"z(n+1)=z(n)^2+(((", {}}), QSize(200, 100));
     EXPECT_GT(count(invalid, Qt::white), 15000);
     EXPECT_GT(count(invalid, Qt::black), 20); // the message text
@@ -152,19 +152,19 @@ TEST_F(PlotKindsTest, FractalBandsMatchOneThread) {
     for (const std::wstring& text : {PLAIN, START_VALUE})
         for (const PlotRegion& r : regions)
             for (int quality = 1; quality <= 4; ++quality) {
-                std::optional<FractalSpec> spec = FractalSpec::fromText(text);
-                spec->region = r, spec->quality = quality, spec->iterations = 30, spec->c1 = 0xFF00;
+                std::optional<FractalSetup> setup = FractalSetup::fromText(text);
+                setup->region = r, setup->quality = quality, setup->iterations = 30, setup->c1 = 0xFF00;
                 QImage one(61, 37, QImage::Format_RGB32), many(one.size(), one.format());
                 one.fill(Qt::white), many.fill(Qt::white);
-                ASSERT_EQ(FractalBands::render(one, *spec, 1, [] { return false; }), FractalBands::Result::Complete);
-                ASSERT_EQ(FractalBands::render(many, *spec, 3, [] { return false; }), FractalBands::Result::Complete);
+                ASSERT_EQ(FractalBands::render(one, *setup, 1, [] { return false; }), FractalBands::Result::Complete);
+                ASSERT_EQ(FractalBands::render(many, *setup, 3, [] { return false; }), FractalBands::Result::Complete);
                 EXPECT_EQ(one, many) << r.xmin << " " << quality;
             }
 }
 
 TEST_F(PlotKindsTest, CancelStopsEveryBand) {
-    std::optional<FractalSpec> spec = FractalSpec::fromText(PLAIN);
-    spec->iterations = 100000, spec->border = 1e300; // long enough to run for minutes
+    std::optional<FractalSetup> setup = FractalSetup::fromText(PLAIN);
+    setup->iterations = 100000, setup->border = 1e300; // long enough to run for minutes
     QImage picture(300, 300, QImage::Format_RGB32);
     picture.fill(Qt::white);
     std::atomic<bool> stop{false};
@@ -174,7 +174,7 @@ TEST_F(PlotKindsTest, CancelStopsEveryBand) {
     });
     QElapsedTimer timer;
     timer.start();
-    const auto result = FractalBands::render(picture, *spec, 0, [&] { return stop.load(); });
+    const auto result = FractalBands::render(picture, *setup, 0, [&] { return stop.load(); });
     canceller.join();
     EXPECT_EQ(result, FractalBands::Result::Cancelled);
     EXPECT_LT(timer.elapsed(), 5000); // 100 ms to the cancel; the rest is a loaded machine's slack
