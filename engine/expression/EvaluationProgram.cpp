@@ -36,6 +36,10 @@ enum class EvaluationProgram::Code : std::uint8_t {
     Cube,
     AddMulRun,    // additions and multiplications by constants, in pairs
     VarAddMulRun, // a variable loaded, then such a run
+    // a leaf loaded and combined at once
+    VarSquare,   // a variable squared
+    VarCube,     // a variable cubed
+    ConstMulVar, // a constant times a variable
     // right operand a variable
     AddVar,
     SubVar,
@@ -66,20 +70,6 @@ double divide(double left, double right) {
     // Where the handheld's processor faulted; see OperatorExpression.
     if (right == 0.0 && IExpression::s_withex) raiseEngineError(FaultCode::EXCEPTION_FLT_DIVIDE_BY_ZERO);
     return left / right;
-}
-
-// The pairs in the written order, four to a round: no pair is combined with
-// another, so every double is the one the tree gives.
-double addMulRun(double acc, const double* pair, int count) {
-    for (; count >= 4; count -= 4, pair += 8) {
-        acc = (acc + pair[0]) * pair[1];
-        acc = (acc + pair[2]) * pair[3];
-        acc = (acc + pair[4]) * pair[5];
-        acc = (acc + pair[6]) * pair[7];
-    }
-    for (; count > 0; --count, pair += 2)
-        acc = (acc + pair[0]) * pair[1];
-    return acc;
 }
 
 double power(double left, double right) {
@@ -183,6 +173,7 @@ private:
     void emitLeaf(const Leaf& leaf);
     void emitRightLeaf(wchar_t op, const Leaf& right);
     void emitLeftConstant(wchar_t op, double left);
+    void emitPower(double c);
     void emitMultiplication(double factor);
     using StepIterator = std::vector<EvaluationProgram::Step>::const_iterator;
     static bool isPlainArithmetic(StepIterator first, StepIterator last);
@@ -224,6 +215,7 @@ std::size_t ProgramBuilder::emit(Code code, double value, IExpression* node, std
     case Code::Pow:
     case Code::PowConst:
     case Code::Cube:
+    case Code::VarCube:
     case Code::PowVar:
     case Code::ConstPow:
     case Code::Faculty:
@@ -251,6 +243,13 @@ void ProgramBuilder::emitLeaf(const Leaf& leaf) {
 
 void ProgramBuilder::emitRightLeaf(wchar_t op, const Leaf& right) {
     if (right.isVariable) {
+        EvaluationProgram::Step& last = m_program.m_steps.back();
+        if (op == L'*' && last.code == Code::LoadConst) {
+            // A constant times a variable ("2*x"): the same product either way round.
+            last.code = Code::ConstMulVar;
+            last.variable = right.variable;
+            return;
+        }
         const Code code = op == L'+'   ? Code::AddVar
                           : op == L'-' ? Code::SubVar
                           : op == L'*' ? Code::MulVar
@@ -282,9 +281,23 @@ void ProgramBuilder::emitRightLeaf(wchar_t op, const Leaf& right) {
         }
         break;
     default:
-        emit(c == 2.0 ? Code::Square : c == 3.0 ? Code::Cube : Code::PowConst, c);
+        emitPower(c);
         break;
     }
+}
+
+// A variable just loaded and squared or cubed takes one step; the loading
+// step becomes the fused one, so a jump that lands on it still lands right.
+void ProgramBuilder::emitPower(double c) {
+    EvaluationProgram::Step& last = m_program.m_steps.back();
+    const bool afterVariable = last.code == Code::LoadVar;
+    if (c == 2.0 && afterVariable)
+        last.code = Code::VarSquare;
+    else if (c == 3.0 && afterVariable) {
+        last.code = Code::VarCube;
+        m_program.m_withCalls = true;
+    } else
+        emit(c == 2.0 ? Code::Square : c == 3.0 ? Code::Cube : Code::PowConst, c);
 }
 
 // A run of additions and multiplications by constants ("((x+1)*2-3)/4")
@@ -433,6 +446,8 @@ bool ProgramBuilder::isPlainArithmetic(StepIterator first, StepIterator last) {
         case Code::Square:
         case Code::AddMulRun:
         case Code::VarAddMulRun:
+        case Code::VarSquare:
+        case Code::ConstMulVar:
         case Code::AddVar:
         case Code::SubVar:
         case Code::MulVar:
@@ -464,6 +479,12 @@ bool ProgramBuilder::emitNode(IExpression* node) {
 bool ProgramBuilder::build(IExpression* root) {
     if (!emitNode(root) || m_maxDepth > EvaluationProgram::STACK_SIZE - 1) return false;
     emit(Code::End);
+    const EvaluationProgram::Step& first = m_program.m_steps.front();
+    if (first.code == Code::VarAddMulRun && m_program.m_steps[1].code == Code::End && first.target == 0) {
+        m_program.m_runOnly = true;
+        m_program.m_runVariable = first.variable;
+        m_program.m_runCount = first.count;
+    }
     return true;
 }
 
@@ -499,12 +520,13 @@ namespace {
 // keeps everything in registers: no register is saved for a call that never
 // comes.
 template <bool WithCalls>
-double runSteps(const EvaluationProgram::Step* const steps, const double* constants, double x, double y) {
+double runProgram(const EvaluationProgram::Step* const steps, const double* constants, double x, double y) {
     using Step = EvaluationProgram::Step;
     static const void* const s_labels[] = {&&LoadConst, &&LoadVar,    &&LoadNode,  &&Add,
                                            &&Sub,       &&Mul,        &&Div,       &&Pow,
                                            &&AddConst,  &&SubConst,   &&MulConst,  &&DivConst,
                                            &&PowConst,  &&Square,     &&Cube,      &&AddMulRun, &&VarAddMulRun,
+                                           &&VarSquare, &&VarCube,    &&ConstMulVar,
                                            &&AddVar,    &&SubVar,     &&MulVar,    &&DivVar,
                                            &&PowVar,    &&ConstAdd,   &&ConstSub,  &&ConstMul,
                                            &&ConstDiv,  &&ConstPow,   &&Faculty,   &&CachedOrSkip,
@@ -580,11 +602,24 @@ Cube:
     acc = cube(acc);
     NEXT_STEP;
 AddMulRun:
-    acc = addMulRun(acc, constants + step->target, step->count);
+    acc = EvaluationProgram::addMulRun(acc, constants + step->target, step->count);
     NEXT_STEP;
 VarAddMulRun:
     *sp++ = acc;
-    acc = addMulRun(variables[step->variable], constants + step->target, step->count);
+    acc = EvaluationProgram::addMulRun(variables[step->variable], constants + step->target, step->count);
+    NEXT_STEP;
+VarSquare:
+    *sp++ = acc;
+    acc = variables[step->variable] * variables[step->variable];
+    NEXT_STEP;
+VarCube:
+    CALLING_STEP;
+    *sp++ = acc;
+    acc = cube(variables[step->variable]);
+    NEXT_STEP;
+ConstMulVar:
+    *sp++ = acc;
+    acc = step->value * variables[step->variable];
     NEXT_STEP;
 AddVar:
     acc = acc + variables[step->variable];
@@ -658,12 +693,7 @@ End:
 }
 } // namespace
 
-double EvaluationProgram::run(double x, double y) const {
-    // A formula that is one run of additions and multiplications of a
-    // variable ("((x+1)*2-3)/4") needs none of the machinery of the steps.
-    const Step& first = m_steps.front();
-    if (first.code == Code::VarAddMulRun && m_steps[1].code == Code::End)
-        return addMulRun(first.variable == 0 ? x : y, m_constants.data() + first.target, first.count);
-    return m_withCalls ? runSteps<true>(m_steps.data(), m_constants.data(), x, y)
-                       : runSteps<false>(m_steps.data(), m_constants.data(), x, y);
+double EvaluationProgram::runSteps(double x, double y) const {
+    return m_withCalls ? runProgram<true>(m_steps.data(), m_constants.data(), x, y)
+                       : runProgram<false>(m_steps.data(), m_constants.data(), x, y);
 }

@@ -29,7 +29,28 @@ public:
     static bool s_enabled;
 
     bool isEmpty() const { return m_steps.empty(); }
-    double run(double x, double y) const;
+    // A formula that is one run of additions and multiplications of a
+    // variable ("((x+1)*2-3)/4") needs none of the machinery of the steps;
+    // it is computed here, in the caller.
+    double run(double x, double y) const {
+        if (m_runOnly) return addMulRun(m_runVariable == 0 ? x : y, m_constants.data(), m_runCount);
+        return runSteps(x, y);
+    }
+
+    // (acc + a) * m for each pair (a, m) in the written order, four to a
+    // round: no pair is combined with another, so every double is the one
+    // the tree gives.
+    static double addMulRun(double acc, const double* pair, int count) {
+        for (; count >= 4; count -= 4, pair += 8) {
+            acc = (acc + pair[0]) * pair[1];
+            acc = (acc + pair[2]) * pair[3];
+            acc = (acc + pair[4]) * pair[5];
+            acc = (acc + pair[6]) * pair[7];
+        }
+        for (; count > 0; --count, pair += 2)
+            acc = (acc + pair[0]) * pair[1];
+        return acc;
+    }
 
     // Values the program keeps at most on its stack: the operands waiting for
     // their operator. Deeper trees are evaluated node by node.
@@ -47,7 +68,12 @@ public:
 
 private:
     friend class ProgramBuilder;
+    double runSteps(double x, double y) const;
+
     std::vector<Step> m_steps;
     std::vector<double> m_constants; // pairs of the runs of additions and multiplications
     bool m_withCalls = false;        // some step calls a function
+    bool m_runOnly = false;          // the program is one run of pairs on a variable
+    std::uint8_t m_runVariable = 0;
+    int m_runCount = 0;
 };

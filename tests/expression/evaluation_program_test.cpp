@@ -195,6 +195,12 @@ const wchar_t* const s_formulas[] = {
     L"foo",
     L"x+foo",
     L"sin(foo)",
+    // a leaf loaded and combined in one step, also where a jump lands
+    L"2*x+3*y",
+    L"x^2+y^3-x^3",
+    L"sin(x^3)+2*x",
+    L"cos(x)+y^2",
+    L"(x^2)^2*2*x*3",
     // found by fuzzing: NaN from 0/0 meeting a NaN sample
     L"x+0/0",
 };
