@@ -181,13 +181,22 @@ CStatisticCalculatorView::CStatisticCalculatorView(COrvantaDoc& document, QWidge
 void CStatisticCalculatorView::buildGrid() {
     m_grid = new CGridCtrl(this);
     m_grid->setObjectName(QString::number(STATISTICS_GRID));
-    m_grid->setFont(resultFont());
+    // A font that fits the fixed rows.
+    QFont cellFont = resultFont();
+    cellFont.setPixelSize(rowHeight() * 2 / 3);
+    m_grid->setFont(cellFont);
     m_grid->installEventFilter(this);
     setGridSize(START_POINTS, true);
     for (int r = 0; r <= Y_ROW; ++r)
         m_grid->setRowHeight(r, rowHeight());
-    m_grid->setColumnWidth(0, QFontMetrics(resultFont()).horizontalAdvance(QStringLiteral("yy")) + 8);
+    const QFontMetrics metrics(cellFont);
+    m_grid->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("yy")) + 8);
+    // Room for a value like "-12.345" in every column, however many there are.
+    m_grid->horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("-12.345")) + 8);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The short landscape screen keeps its room for the keypad: no scroll
+    // bar there (the arrow keys still scroll).
+    if (landscapeLayout()) m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fitGridHeight();
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertWidget(layout->indexOf(inputLine()), m_grid);
@@ -201,7 +210,8 @@ int CStatisticCalculatorView::rowHeight() {
 void CStatisticCalculatorView::fitGridHeight() {
     // The header row and the rows shown, and room for the scroll bar.
     const int rows = m_pairs ? 3 : 2;
-    const int scrollBar = m_grid->horizontalScrollBar()->sizeHint().height();
+    const int scrollBar =
+        landscapeLayout() ? 0 : m_grid->horizontalScrollBar()->sizeHint().height();
     m_grid->setFixedHeight(rows * rowHeight() + scrollBar + 2 * m_grid->frameWidth());
 }
 
@@ -458,6 +468,8 @@ void CStatisticCalculatorView::statisticsLoad() {
         for (int r = X_ROW; r <= Y_ROW; ++r)
             m_grid->setItemText(r, c, std::wstring());
     fillGrid(data.x, data.y, 1);
+    m_grid->clearSelection();
+    m_grid->setFocusCell(X_ROW, 1);
     m_regression_done = false;
     setInputText(std::wstring());
     setResultText(std::wstring());
