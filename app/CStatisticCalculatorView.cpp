@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -200,7 +201,17 @@ void CStatisticCalculatorView::buildGrid() {
     fitGridHeight();
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertWidget(layout->indexOf(inputLine()), m_grid);
-    memoryList()->hide(); // the memory keys of bank 3 still work
+    // The grid takes height from the keypad: the result line and the memory
+    // list share a row, as on the landscape screen.
+    if (!landscapeLayout()) {
+        const int at = layout->indexOf(resultLine());
+        layout->removeWidget(resultLine());
+        layout->removeWidget(memoryList());
+        auto* row = new QHBoxLayout;
+        row->addWidget(resultLine(), 3);
+        row->addWidget(memoryList(), 1);
+        layout->insertLayout(at, row);
+    }
 }
 
 int CStatisticCalculatorView::rowHeight() {
