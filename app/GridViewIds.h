@@ -37,6 +37,9 @@ inline constexpr int KEY_ADD_GROUP = 1348;
 inline constexpr int KEY_DELETE_GROUP = 1349;
 inline constexpr int KEY_SWAP = 1542; // exchanges the from and to units
 
+// ---- Statistics view ----
+inline constexpr int STATISTICS_GRID = 1568;
+
 // ---- Program messages ----
 inline constexpr unsigned MSG_ADDITION = MessageId::OP_ADDITION; // first of the eleven real operations
 inline constexpr unsigned MSG_CONJUGATE = MessageId::OP_COMPLEX_CONJUGATE;
@@ -56,6 +59,19 @@ inline constexpr Text TXT_POLAR = {L"polar", L"polar"};
 inline constexpr Text TXT_CELL_CUT = {L"Cut to the 10 x 10 grid and 1000 characters a cell.",
                                       L"Auf das 10 x 10-Raster und 1000 Zeichen je Zelle gek\u00FCrzt."};
 inline constexpr Text TXT_FROM = {L"from", L"von"};
+inline constexpr Text TXT_FILE_TOO_LARGE = {L"The file is larger than 10 MB and was not loaded.",
+                                            L"Die Datei ist gr\u00F6\u00DFer als 10 MB und wurde nicht geladen."};
+inline constexpr Text TXT_TOO_MANY_POINTS = {L"More than 10000 data points: nothing was loaded.",
+                                             L"Mehr als 10000 Datenpunkte: nichts wurde geladen."};
+inline constexpr Text TXT_VALUE_TOO_LONG = {L"A value is longer than 1000 characters: nothing was loaded.",
+                                            L"Ein Wert ist l\u00E4nger als 1000 Zeichen: nichts wurde geladen."};
+inline constexpr Text TXT_TOO_MANY_PASTED = {L"More than 10000 data points: nothing was pasted.",
+                                             L"Mehr als 10000 Datenpunkte: nichts wurde eingef\u00FCgt."};
+inline constexpr Text TXT_LOAD_FILTER = {
+    L"; separated values (*.csv);;Spreadsheet values, one value or one x,y pair a line (*.csv);;All files (*)",
+    L"; separated values (*.csv);;Tabellenwerte, ein Wert oder ein Paar x,y je Zeile (*.csv);;Alle Dateien (*)"};
+inline constexpr Text TXT_LOAD_TITLE = {L"Load data", L"Daten laden"};
+inline constexpr Text TXT_SAVE_TITLE = {L"Save data", L"Daten speichern"};
 inline constexpr Text TXT_TO = {L"to", L"nach"};
 
 // A key of these views that the shared key table does not know: its

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,12 +19,17 @@ struct PlotFunctionSet {
     bool hasPrefix(std::initializer_list<const wchar_t*> prefixes) const;
 };
 
+struct PlotStatistics;
+
 // Where the plot window gets its functions from: it asks again on every
 // redraw, so the plot always shows the current set.
 class IPlotSource {
 public:
     virtual ~IPlotSource() = default;
     virtual PlotFunctionSet functionSet() const = 0;
+    // The statistics calculator's data instead of functions; nothing for a
+    // function plot.
+    virtual std::shared_ptr<const PlotStatistics> statistics() const { return nullptr; }
 };
 
 // The plot kinds; each has its renderer (IPlotRenderer.h).

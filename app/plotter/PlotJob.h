@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 // The t range of an f(t,x) family: integer start, end and step (all 0: none).
 class COrvantaDoc;
+struct PlotStatistics;
 
 struct PlotTRange {
     int from = 0;
@@ -28,6 +30,8 @@ struct PlotJob {
     bool hiRes = true;       // the larger font of the high-resolution screens
     bool monochrome = false; // a display of at most 16 colours: curves in black
     int threads = 0;         // fractal bands in parallel; 0: one per hardware thread
+    // The statistics calculator's points: set, the pass draws them and nothing of the functions.
+    std::shared_ptr<const PlotStatistics> statistics;
 
     // The document's plot settings, region and angle unit, and the screen's font size.
     static PlotJob fromDocument(const COrvantaDoc& document);

@@ -12,6 +12,7 @@
 #include "PlotParametricRenderer.h"
 #include "PlotPolarRenderer.h"
 #include "PlotSequenceRenderer.h"
+#include "PlotStatistics.h"
 
 PlotContext::PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle,
                          const std::atomic<bool>* running, std::function<void()> checkpoint)
@@ -23,6 +24,8 @@ PlotContext::PlotContext(OrvantaCalcBase& engine, CalculatorModes::MODE angle,
 
 std::unique_ptr<IPlotRenderer> makeRenderer(PlotKind kind) {
     switch (kind) {
+    case PlotKind::Statistics:
+        return std::make_unique<PlotStatisticsRenderer>();
     case PlotKind::TwoD:
         return std::make_unique<Plot2DRenderer>();
     case PlotKind::Surface3D:
@@ -44,7 +47,9 @@ namespace PlotPass {
 Result run(QPainter& painter, const QSize& client, const PlotJob& job, PlotContext& context) {
     try {
         painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
-        if (std::unique_ptr<IPlotRenderer> renderer = makeRenderer(PlotFunctions::kindOf(job.functions)))
+        // Statistics data come first: such a window has no functions.
+        const PlotKind kind = job.statistics ? PlotKind::Statistics : PlotFunctions::kindOf(job.functions);
+        if (std::unique_ptr<IPlotRenderer> renderer = makeRenderer(kind))
             renderer->paint(painter, client, job, context);
     } catch (const std::bad_alloc&) {
         return Result::OutOfMemory;

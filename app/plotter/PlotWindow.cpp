@@ -16,6 +16,7 @@
 #include "Plot3DRenderer.h"
 #include "PlotMessages.h"
 #include "PlotPicture.h"
+#include "PlotStatistics.h"
 #include "Screen.h"
 
 namespace M = PlotMessages;
@@ -51,6 +52,13 @@ PlotWindow::ModalRunner& modalRunner() {
 
 std::wstring text(unsigned id) {
     return OrvantaCalcBase::loadString(id);
+}
+
+// A statistics plot starts on the region of its data, a function plot on
+// the plotter's region.
+PlotRegion startRegion(const COrvantaDoc& document, const IPlotSource& source) {
+    if (const std::shared_ptr<const PlotStatistics> data = source.statistics()) return data->region;
+    return PlotRegion{document.m_plot.xmin, document.m_plot.xmax, document.m_plot.ymin, document.m_plot.ymax};
 }
 
 void showMessage(QWidget* parent, unsigned id, MessageIcon icon) {
@@ -120,8 +128,7 @@ private:
 
 PlotWindow::PlotWindow(COrvantaDoc& document, const IPlotSource& source, QWidget* parent)
     : QDialog(parent), m_document(document), m_source(source), m_settings(document.m_plot),
-      m_regions(PlotRegion{document.m_plot.xmin, document.m_plot.xmax, document.m_plot.ymin,
-                           document.m_plot.ymax}) {
+      m_regions(startRegion(document, source)) {
     setObjectName(QStringLiteral("108"));
     setWindowTitle(QStringLiteral("Orvanta"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint |
@@ -196,6 +203,7 @@ PlotJob PlotWindow::currentJob() const {
     job.settings = m_settings;
     job.region = m_regions.current();
     job.functions = m_source.functionSet();
+    job.statistics = m_source.statistics();
     job.t = m_t;
     return job;
 }
@@ -477,7 +485,10 @@ void PlotWindow::accept() {
         m_worker->cancel(true); // the first close only stops the pass
         return;
     }
-    if (const std::optional<PlotRegion> r = PlotNavigation::closingRegion(m_regions.current())) {
+    // The region of a statistics plot belongs to its data, not to the plotter.
+    const std::optional<PlotRegion> r =
+        m_source.statistics() ? std::nullopt : PlotNavigation::closingRegion(m_regions.current());
+    if (r) {
         m_document.m_plot.xmin = r->xmin;
         m_document.m_plot.xmax = r->xmax;
         m_document.m_plot.ymin = r->ymin;
