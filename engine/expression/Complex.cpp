@@ -89,10 +89,6 @@ Complex::Complex() = default;
 
 Complex::Complex(double a, double b, bool polar) : m_a(a), m_b(b), m_polar(polar) {}
 
-Complex::Complex(const Complex& other) = default;
-
-Complex& Complex::operator=(const Complex& other) = default;
-
 Complex::Complex(const std::wstring& text) {
     if (text == L"j" || text == L"i") {
         m_b = 1.0;

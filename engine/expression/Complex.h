@@ -9,10 +9,10 @@ public:
 
     Complex();
     Complex(double a, double b, bool polar = false);
-    Complex(const Complex& other);
+    Complex(const Complex& other) = default;
     explicit Complex(const std::wstring& text); // parses a literal: "i", "2.5", "pol(r,angle)"
     virtual ~Complex() = default;
-    Complex& operator=(const Complex& other);
+    Complex& operator=(const Complex& other) = default;
 
     void setAB(double a, double b);
     void setA(double a);

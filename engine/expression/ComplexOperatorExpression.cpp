@@ -5,6 +5,7 @@ ComplexOperatorExpression::ComplexOperatorExpression(const std::wstring& left, c
     : m_operator(op) {
     m_left = parseComplexExpression(left);
     m_right = parseComplexExpression(right);
+    m_constant = m_left.isConstant() && m_right.isConstant();
 }
 
 bool ComplexOperatorExpression::isConstant() {
@@ -12,7 +13,12 @@ bool ComplexOperatorExpression::isConstant() {
 }
 
 Complex ComplexOperatorExpression::calculateComplex(Complex z) {
-    return combine(m_left.calculateComplex(z), m_right.calculateComplex(z));
+    if (!m_constant) return combine(m_left.calculateComplex(z), m_right.calculateComplex(z));
+    if (!m_known) {
+        m_value = combine(m_left.calculateComplex(z), m_right.calculateComplex(z));
+        m_known = true;
+    }
+    return m_value;
 }
 
 Complex ComplexOperatorExpression::calculateComplexConst() {

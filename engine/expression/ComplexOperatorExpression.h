@@ -27,4 +27,10 @@ private:
     wchar_t m_operator;
     IExpressionHolder m_left;
     IExpressionHolder m_right;
+    // Operators of values alone give the same value every time: it is kept
+    // from the first evaluation that succeeds ("(-1+0*j)" in a fractal's
+    // iteration). A failing one raises its error every time, as before.
+    bool m_constant = false;
+    bool m_known = false;
+    Complex m_value;
 };

@@ -187,6 +187,19 @@ TEST_F(ComplexParser, SequenceVariableIsBoundAtEvaluation) {
     EXPECT_THROW(tree->calculate(1.0, 2.0), EngineError); // no real value from a complex tree
 }
 
+// A constant part is computed once per tree; a failing one fails every time.
+TEST_F(ComplexParser, ConstantPartsKeepTheirValueAndTheirFault) {
+    auto tree = parse(L"z(n)^2+(-1+0.5*j)");
+    for (double re : {1.0, 2.0, 1.0}) {
+        const Complex got = tree->calculateComplex(Complex(re, 0.0));
+        EXPECT_EQ(got.getA(), re * re - 1.0);
+        EXPECT_EQ(got.getB(), 0.5);
+    }
+    auto failing = parse(L"z(n)+1/(0*j)");
+    for (int i = 0; i < 2; ++i)
+        EXPECT_THROW(failing->calculateComplex(Complex(1.0, 0.0)), EngineError);
+}
+
 TEST_F(ComplexParser, RealFamilyEvaluationsAreInternalErrors) {
     auto tree = parse(L"1+sin(i)");
     std::vector<double> data{1.0};
