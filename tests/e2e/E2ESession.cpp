@@ -100,6 +100,18 @@ void E2ETest::SetUp() {
 }
 
 void E2ETest::TearDown() {
+    if (HasFailure() && running()) {
+        std::fprintf(stderr, "---- windows shown ----\n%s\n", qPrintable(windows().join(QLatin1Char('\n'))));
+        // A picture of the screen as the case failed, where the developer asks for one.
+        const QByteArray shots = qgetenv("ORVANTA_E2E_SHOTS");
+        if (!shots.isEmpty())
+            QProcess::execute(QStringLiteral("import"),
+                              {QStringLiteral("-window"), QStringLiteral("root"),
+                               QDir(QString::fromLocal8Bit(shots))
+                                   .filePath(QString::fromLatin1(
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                             QStringLiteral(".png"))});
+    }
     if (m_program && m_program->state() != QProcess::NotRunning) {
         m_program->kill();
         m_program->waitForFinished(TOOL_MS);
@@ -133,6 +145,7 @@ void E2ETest::start(const QStringList& arguments) {
     environment.insert(QStringLiteral("ORVANTA_DATA_DIR"), m_folder.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder.filePath(QStringLiteral("xdg")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_folder.filePath(QStringLiteral("xdg")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.path());
     environment.insert(QStringLiteral("ORVANTA_TEST_PROBE"), QStringLiteral("1"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     // The X libraries keep caches until exit; the leak check belongs to the unit suites.
@@ -159,7 +172,7 @@ void E2ETest::quit() {
     for (const QString& caption : s_file_menu)
         if (ask(QStringLiteral("menu ") + caption)) clickMenu(caption);
     click(MenuResources::ID_EXIT);
-    const bool ended = m_program->waitForFinished(remainingMs());
+    const bool ended = m_program->waitForFinished(std::min(remainingMs(), WAIT_MS));
     ASSERT_TRUE(ended) << "the program did not end after File > Exit";
     EXPECT_EQ(m_program->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_program->exitCode(), 0);
@@ -229,7 +242,8 @@ void E2ETest::xdotool(const QStringList& arguments) {
 }
 
 void E2ETest::clickAt(int x, int y) {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(x), QString::number(y),
+    // No --sync: it waits forever when the pointer is already there.
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y),
              QStringLiteral("click"), QStringLiteral("1")});
 }
 
