@@ -1,6 +1,7 @@
 #include "E2ESession.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -20,9 +21,6 @@ constexpr int TOOL_MS = 10000;
 constexpr int POLL_MS = 100;
 // Between typed keys: the program under the sanitizers keeps up with this.
 const QString s_key_delay = QStringLiteral("40");
-// Menu captions in English and German: the tests run in both languages.
-const QStringList s_calculator_menu = {QStringLiteral("Calculator"), QStringLiteral("Rechner")};
-const QStringList s_file_menu = {QStringLiteral("File"), QStringLiteral("Datei")};
 
 QString unescaped(const QByteArray& value) {
     QByteArray out;
@@ -102,15 +100,7 @@ void E2ETest::SetUp() {
 void E2ETest::TearDown() {
     if (HasFailure() && running()) {
         std::fprintf(stderr, "---- windows shown ----\n%s\n", qPrintable(windows().join(QLatin1Char('\n'))));
-        // A picture of the screen as the case failed, where the developer asks for one.
-        const QByteArray shots = qgetenv("ORVANTA_E2E_SHOTS");
-        if (!shots.isEmpty())
-            QProcess::execute(QStringLiteral("import"),
-                              {QStringLiteral("-window"), QStringLiteral("root"),
-                               QDir(QString::fromLocal8Bit(shots))
-                                   .filePath(QString::fromLatin1(
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                                             QStringLiteral(".png"))});
+        photograph(QStringLiteral("failed"));
     }
     if (m_program && m_program->state() != QProcess::NotRunning) {
         m_program->kill();
@@ -122,8 +112,10 @@ void E2ETest::TearDown() {
 int E2ETest::remainingMs() const {
     const qint64 left = CASE_LIMIT_MS - m_clock.elapsed();
     if (left <= 0) {
-        ADD_FAILURE() << "the case ran out of time (" << CASE_LIMIT_MS << " ms)";
-        if (m_program) m_program->kill();
+        if (m_program && m_program->state() != QProcess::NotRunning) {
+            ADD_FAILURE() << "the case ran out of time (" << CASE_LIMIT_MS << " ms)";
+            m_program->kill();
+        }
         return 0;
     }
     return static_cast<int>(left);
@@ -163,16 +155,24 @@ void E2ETest::start(const QStringList& arguments) {
     clickAt(place[0].toInt() + place[2].toInt() - 4, place[1].toInt() + 4);
 }
 
+void E2ETest::photograph(const QString& step) {
+    const QByteArray shots = qgetenv("ORVANTA_E2E_SHOTS");
+    if (shots.isEmpty()) return;
+    const QString name = QStringLiteral("%1-%2.png").arg(
+        QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()).replace('/', '-'), step);
+    QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                 QDir(QString::fromLocal8Bit(shots)).filePath(name)});
+}
+
 bool E2ETest::running() const {
     return m_program && m_program->state() != QProcess::NotRunning;
 }
 
 void E2ETest::quit() {
     ASSERT_TRUE(running());
-    for (const QString& caption : s_file_menu)
-        if (ask(QStringLiteral("menu ") + caption)) clickMenu(caption);
-    click(MenuResources::ID_EXIT);
-    const bool ended = m_program->waitForFinished(std::min(remainingMs(), WAIT_MS));
+    menuCommand(MenuResources::ID_EXIT);
+    // waitForFinished answers false for a program that has ended already.
+    const bool ended = !running() || m_program->waitForFinished(std::min(remainingMs(), WAIT_MS));
     ASSERT_TRUE(ended) << "the program did not end after File > Exit";
     EXPECT_EQ(m_program->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_program->exitCode(), 0);
@@ -213,14 +213,15 @@ bool E2ETest::waitText(const QString& name, const QString& expected) {
     return false;
 }
 
-bool E2ETest::waitShown(const QString& name, bool shown) {
+bool E2ETest::waitShown(const QString& name, bool shown, int ms) {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < WAIT_MS && remainingMs() > 0 && running()) {
+    for (;;) {
+        // A program that has ended shows nothing.
         if (ask(QStringLiteral("where ") + name).has_value() == shown) return true;
+        if (!running() || clock.elapsed() > ms || remainingMs() <= 0) return false;
         pause(POLL_MS);
     }
-    return false;
 }
 
 QString E2ETest::viewClass() {
@@ -306,11 +307,17 @@ void E2ETest::retype(int id, const QString& text) {
     type(text);
 }
 
-void E2ETest::switchMode(int mode) {
-    for (const QString& caption : s_calculator_menu)
-        if (ask(QStringLiteral("menu ") + caption)) clickMenu(caption);
-    click(mode);
-    if (!waitShown(QString::number(mode), false)) ADD_FAILURE() << "the menu stays open";
+void E2ETest::menuCommand(int id) {
+    for (const MenuText& menu : MenuResources::menus()) {
+        const bool holds = std::any_of(menu.items.begin(), menu.items.end(),
+                                       [id](const MenuItemText& item) { return item.id == id; });
+        if (!holds) continue;
+        for (const wchar_t* caption : {menu.english, menu.german})
+            if (ask(QStringLiteral("menu ") + QString::fromWCharArray(caption)))
+                clickMenu(QString::fromWCharArray(caption));
+    }
+    click(id);
+    if (!waitShown(QString::number(id), false)) ADD_FAILURE() << "the menu stays open after " << id;
 }
 
 void E2ETest::choose(int id, const QString& entry) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -54,7 +55,7 @@ protected:
     bool waitText(int id, const QString& expected) { return waitText(QString::number(id), expected); }
     bool waitText(const QString& name, const QString& expected);
     // Waits until a query answers at all (the widget shows) or no more.
-    bool waitShown(const QString& name, bool shown = true);
+    bool waitShown(const QString& name, bool shown = true, int ms = WAIT_MS);
     // The visible view's class: which mode the window shows.
     QString viewClass();
     QStringList windows();
@@ -72,12 +73,18 @@ protected:
     void key(const QString& names);
     // Replaces the whole text of a field with typed text.
     void retype(int id, const QString& text);
+    // A menu command as the user gives it: the menu that holds it opened,
+    // in whichever language the menu bar shows, then its item clicked.
+    void menuCommand(int id);
     // The Calculator menu, then the item of the mode (its command id).
-    void switchMode(int mode);
+    void switchMode(int mode) { menuCommand(mode); }
     // A drop-down list: opened, the entry typed, taken with Enter.
     void choose(int id, const QString& entry);
     // The OK button of the dialog on top.
     void confirm();
+
+    // With ORVANTA_E2E_SHOTS=FOLDER, a picture of the screen goes there (also when a case fails).
+    void photograph(const QString& step);
 
     QString folder() const { return m_folder.path(); }
     // Fails the case when its time is up; the waits stop at that point too.
