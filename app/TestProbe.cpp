@@ -141,18 +141,23 @@ QString windowList() {
     QStringList windows;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->isVisible())
-            windows << QStringLiteral("%1/%2/%3").arg(QLatin1String(top->metaObject()->className()),
-                                                      top->objectName(), top->windowTitle());
+            windows << QStringLiteral("%1/%2/%3")
+                           .arg(QLatin1String(top->metaObject()->className()), top->objectName(),
+                                top->windowTitle());
     return windows.join(QLatin1Char('\n'));
 }
 
 QByteArray escaped(const QString& value) {
     QByteArray out;
     for (const char c : value.toUtf8()) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
     }
     return out;
 }

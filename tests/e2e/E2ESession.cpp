@@ -1,11 +1,11 @@
 #include "E2ESession.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <algorithm>
 
 #include "CMainFrame.h"
 #include "LodrinIds.h"
@@ -54,8 +54,8 @@ void E2EDisplay::SetUp() {
             return;
         }
     // Xvfb takes the first free display number and writes it to descriptor 3.
-    const QString numberFile = QDir::temp().filePath(QStringLiteral("orvanta-e2e-display-%1")
-                                                         .arg(QCoreApplication::applicationPid()));
+    const QString numberFile = QDir::temp().filePath(
+        QStringLiteral("orvanta-e2e-display-%1").arg(QCoreApplication::applicationPid()));
     QFile::remove(numberFile);
     m_server = std::make_unique<QProcess>();
     m_server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -92,7 +92,8 @@ void E2EDisplay::TearDown() {
 // ---- A case ----
 
 void E2ETest::SetUp() {
-    if (!E2EDisplay::missing().isEmpty()) GTEST_SKIP() << "no virtual display: " << qPrintable(E2EDisplay::missing());
+    if (!E2EDisplay::missing().isEmpty())
+        GTEST_SKIP() << "no virtual display: " << qPrintable(E2EDisplay::missing());
     ASSERT_TRUE(m_folder.isValid());
     m_clock.start();
 }
@@ -150,7 +151,8 @@ void E2ETest::start(const QStringList& arguments) {
     ASSERT_TRUE(waitShown(QStringLiteral("mainFrame"))) << "no window";
     // No window manager gives the window the focus: a click does, as on an
     // empty part of the menu bar.
-    const QStringList place = ask(QStringLiteral("where mainFrame")).value_or(QString()).split(QLatin1Char(' '));
+    const QStringList place =
+        ask(QStringLiteral("where mainFrame")).value_or(QString()).split(QLatin1Char(' '));
     ASSERT_EQ(place.size(), 4);
     clickAt(place[0].toInt() + place[2].toInt() - 4, place[1].toInt() + 4);
 }
@@ -158,8 +160,11 @@ void E2ETest::start(const QStringList& arguments) {
 void E2ETest::photograph(const QString& step) {
     const QByteArray shots = qgetenv("ORVANTA_E2E_SHOTS");
     if (shots.isEmpty()) return;
-    const QString name = QStringLiteral("%1-%2.png").arg(
-        QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()).replace('/', '-'), step);
+    const QString name =
+        QStringLiteral("%1-%2.png")
+            .arg(QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
+                     .replace('/', '-'),
+                 step);
     QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
                                                  QDir(QString::fromLocal8Bit(shots)).filePath(name)});
 }
@@ -208,8 +213,8 @@ bool E2ETest::waitText(const QString& name, const QString& expected) {
         if (seen == expected) return true;
         pause(POLL_MS);
     }
-    ADD_FAILURE() << qPrintable(name) << " shows \"" << qPrintable(seen) << "\", not \"" << qPrintable(expected)
-                  << "\"";
+    ADD_FAILURE() << qPrintable(name) << " shows \"" << qPrintable(seen) << "\", not \""
+                  << qPrintable(expected) << "\"";
     return false;
 }
 
@@ -244,8 +249,8 @@ void E2ETest::xdotool(const QStringList& arguments) {
 
 void E2ETest::clickAt(int x, int y) {
     // No --sync: it waits forever when the pointer is already there.
-    xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y),
-             QStringLiteral("click"), QStringLiteral("1")});
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
+             QStringLiteral("1")});
 }
 
 namespace {
@@ -320,8 +325,8 @@ void E2ETest::menuCommand(int id) {
     if (!waitShown(QString::number(id), false)) ADD_FAILURE() << "the menu stays open after " << id;
 }
 
-void E2ETest::choose(int id, const QString& entry) {
-    click(id);
+void E2ETest::choose(const QString& name, const QString& entry) {
+    click(name);
     pause(300); // the list ignores keys until it is open
     type(entry);
     key(QStringLiteral("Return"));

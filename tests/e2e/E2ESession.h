@@ -1,10 +1,10 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QThread>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -79,7 +79,8 @@ protected:
     // The Calculator menu, then the item of the mode (its command id).
     void switchMode(int mode) { menuCommand(mode); }
     // A drop-down list: opened, the entry typed, taken with Enter.
-    void choose(int id, const QString& entry);
+    void choose(int id, const QString& entry) { choose(QString::number(id), entry); }
+    void choose(const QString& name, const QString& entry);
     // The OK button of the dialog on top.
     void confirm();
 

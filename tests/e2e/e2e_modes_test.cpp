@@ -15,6 +15,7 @@ namespace {
 using namespace KeyId;
 constexpr int INPUT = CCalculatorView::INPUT_LINE;
 constexpr int RESULT = CCalculatorView::RESULT_LINE;
+const QString FUNCTION_OPERATIONS = QStringLiteral("operations");
 
 TEST_F(E2ETest, ScientificByKeysAndByKeyboard) {
     start();
@@ -54,6 +55,12 @@ TEST_F(E2ETest, FunctionCalculatorDerivativeAndZeros) {
     type(QStringLiteral("x^3-2*x"));
     click(EQUALS);
     EXPECT_TRUE(waitText(RESULT, QStringLiteral("3x^2-2")));
+    choose(FUNCTION_OPERATIONS, QStringLiteral("solve"));
+    click(EQUALS);
+    retype(LodrinId::EDIT_FROMX, QStringLiteral("-3"));
+    retype(LodrinId::EDIT_TOX, QStringLiteral("3"));
+    confirm();
+    EXPECT_TRUE(waitText(RESULT, QStringLiteral("f(x)=0 at -1.4142135624; 0; 1.4142135624")));
     quit();
 }
 

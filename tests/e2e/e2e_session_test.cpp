@@ -113,7 +113,8 @@ TEST_F(E2ESessionTest, ARestartFindsEverythingAsLeft) {
     start();
     EXPECT_EQ(viewClass(), QLatin1String("CConverterCalculatorView")) << "not the last mode";
     EXPECT_TRUE(ask(QStringLiteral("menu Rechner"))) << "not the language chosen";
-    EXPECT_TRUE(ask(QStringLiteral("items %1").arg(GridViewIds::FROM_LIST)).value_or(QString()).contains("furlong"));
+    EXPECT_TRUE(
+        ask(QStringLiteral("items %1").arg(GridViewIds::FROM_LIST)).value_or(QString()).contains("furlong"));
 
     switchMode(ModeTable::SOLVER);
     click(LOAD);
