@@ -327,7 +327,12 @@ void E2ETest::menuCommand(int id) {
 
 void E2ETest::choose(const QString& name, const QString& entry) {
     click(name);
-    pause(300); // the list ignores keys until it is open
+    // Keys typed before the list is open would go to the field under it.
+    QElapsedTimer clock;
+    clock.start();
+    while (!windows().join(QLatin1Char('\n')).contains(QLatin1String("QComboBoxPrivateContainer")) &&
+           clock.elapsed() < WAIT_MS && running())
+        pause(POLL_MS);
     type(entry);
     key(QStringLiteral("Return"));
 }
