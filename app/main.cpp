@@ -12,6 +12,7 @@
 #include "Screen.h"
 #include "SettingsStore.h"
 #include "TerminationSignals.h"
+#include "TestProbe.h"
 
 namespace {
 // Qt aborts when it cannot reach a display; say so in one line instead.
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
     OrvantaApp orvanta(store);
     if (!orvanta.initInstance()) return 1;
     orvanta.frame()->show();
+    // The end-to-end tests' way in; nothing unless the environment asks for it.
+    const std::unique_ptr<TestProbe> probe = TestProbe::fromEnvironment();
     // A logout or shutdown ends the program as File > Exit does.
     TerminationSignals termination([&orvanta] { orvanta.frame()->onCommand(MenuResources::ID_EXIT); });
     return QApplication::exec();

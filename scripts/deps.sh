@@ -3,9 +3,10 @@
 # Qt 6 Widgets for the dialogs, the platform layer and the program, Qt 6 SVG
 # for plot pictures drawn as vectors; libgl-dev
 # because Qt's CMake package looks for OpenGL; Xvfb and xauth for screenshots
-# under a virtual display; a font so that offscreen rendering has glyphs.
+# and the end-to-end tests under a virtual display, xdotool for their clicks
+# and keys; a font so that offscreen rendering has glyphs.
 orvanta_packages=(cmake ninja-build g++ libgtest-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev xvfb xauth fonts-dejavu-core)
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core)
 
 orvanta_install_deps() {
   local missing=()

@@ -139,6 +139,7 @@ PlotWindow::PlotWindow(COrvantaDoc& document, const IPlotSource& source, QWidget
     layout->setSpacing(0);
     buildToolbar(layout);
     m_canvas = new PlotCanvas(*this);
+    m_canvas->setObjectName(QString::fromLatin1(CANVAS_NAME));
     layout->addWidget(m_canvas, 1);
     m_progress = new QTimer(this);
     m_progress->setInterval(PROGRESS_INTERVAL_MS);

@@ -23,6 +23,9 @@ class PlotCanvas;
 class PlotWindow : public QDialog {
     Q_OBJECT
 public:
+    // The client area's object name, by which tests find the picture.
+    static constexpr const char* CANVAS_NAME = "plotCanvas";
+
     PlotWindow(COrvantaDoc& document, const IPlotSource& source, QWidget* parent = nullptr);
     ~PlotWindow() override;
 
