@@ -166,8 +166,9 @@ CStatisticCalculatorView::Walk CStatisticCalculatorView::regressionPairs(const s
 // ---- Construction ----
 
 CStatisticCalculatorView::CStatisticCalculatorView(COrvantaDoc& document, QWidget* parent)
-    : CCalculatorView(document, ModeTable::STATISTIC, parent) {
+    : CCalculatorView(document, ModeTable::STATISTIC, parent), m_state(document.store()) {
     buildGrid();
+    restoreGrid();
     installKeypadFor(s_keys, COLUMNS, ROWS);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (!now) return;
@@ -177,6 +178,17 @@ CStatisticCalculatorView::CStatisticCalculatorView(COrvantaDoc& document, QWidge
             m_grid_active = false;
     });
     languageChanged();
+}
+
+CStatisticCalculatorView::~CStatisticCalculatorView() {
+    m_state.save({m_pairs, pointCount(), row(X_ROW), row(Y_ROW)});
+}
+
+void CStatisticCalculatorView::restoreGrid() {
+    const StatisticsState::Grid kept = m_state.load();
+    const int points = kept.points > 0 ? kept.points : START_POINTS;
+    setGridSize(std::max(points, static_cast<int>(kept.x.size())), kept.pairs);
+    fillGrid(kept.x, kept.y, 1);
 }
 
 void CStatisticCalculatorView::buildGrid() {

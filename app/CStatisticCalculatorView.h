@@ -6,6 +6,7 @@
 #include "CCalculatorView.h"
 #include "IMessageBox.h"
 #include "PlotFunctionSet.h"
+#include "StatisticsState.h"
 
 class CGridCtrl;
 class QString;
@@ -15,7 +16,8 @@ class QString;
 // row 2 (x/y mode only) the y values, each data point one column. The
 // formula in the input line is calculated over the grid; the keypad types
 // into the focus cell while the grid has the focus. In x mode the y row is
-// only hidden, so switching back finds the y values again.
+// only hidden, so switching back finds the y values again. The grid is kept
+// when the view goes (the program ends) and found again when it is next made.
 class CStatisticCalculatorView : public CCalculatorView, public IPlotSource {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ public:
     static Walk regressionPairs(const std::vector<std::wstring>& x, const std::vector<std::wstring>& y);
 
     explicit CStatisticCalculatorView(COrvantaDoc& document, QWidget* parent = nullptr);
+    ~CStatisticCalculatorView() override;
 
     CGridCtrl& grid() const { return *m_grid; }
     bool pairMode() const { return m_pairs; }
@@ -84,10 +87,12 @@ private:
     std::shared_ptr<PlotStatistics> plotData();
     double cellValue(const std::wstring& text);
     void fillGrid(const std::vector<std::wstring>& x, const std::vector<std::wstring>& y, int firstColumn);
+    void restoreGrid();
 
     CGridCtrl* m_grid = nullptr;
     bool m_pairs = true;
     bool m_regression_done = false;
     bool m_grid_active = false;
     std::shared_ptr<const PlotStatistics> m_plot;
+    StatisticsState m_state;
 };

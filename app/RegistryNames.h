@@ -9,6 +9,7 @@ inline constexpr const wchar_t* CONSTANTS = L"Software\\Orvanta\\Constants";
 inline constexpr const wchar_t* EQUATIONS = L"Software\\Orvanta\\Equations";
 inline constexpr const wchar_t* HISTORY = L"Software\\Orvanta\\History";
 inline constexpr const wchar_t* HELP = L"Software\\Orvanta\\Help";
+inline constexpr const wchar_t* STATISTICS = L"Software\\Orvanta\\Statistics";
 
 // Under ROOT.
 inline constexpr const wchar_t* LAST_VIEW = L"LastView";
@@ -33,6 +34,10 @@ inline constexpr const wchar_t* HISTORY_PREFIX = L"History";
 
 // Under HELP: the folder holding OrvantaHelp.html.
 inline constexpr const wchar_t* HELP_PATH = L"Path";
+
+// Under STATISTICS: the grid's mode ("1" x/y, "0" x) and number of points.
+inline constexpr const wchar_t* STATISTICS_PAIRS = L"Pairs";
+inline constexpr const wchar_t* STATISTICS_POINTS = L"Points";
 
 // "LastView" is read into a smaller buffer than every other value.
 inline constexpr unsigned LAST_VIEW_BUFFER_BYTES = 20;

@@ -39,7 +39,8 @@ std::vector<std::wstring> pairTokens(std::string_view bytes) {
 }
 } // namespace
 
-std::vector<std::wstring> tokens(std::string_view bytes) {
+std::vector<std::wstring> tokens(std::string_view bytes, Commas commas) {
+    const bool decimal = commas == Commas::Decimal;
     std::vector<std::wstring> out;
     std::wstring value;
     for (const char c : content(bytes)) {
@@ -47,7 +48,7 @@ std::vector<std::wstring> tokens(std::string_view bytes) {
             if (!value.empty()) out.push_back(value);
             value.clear();
         } else {
-            value.push_back(c == ',' ? L'.' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
+            value.push_back(decimal && c == ',' ? L'.' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
         }
     }
     if (!value.empty()) out.push_back(value);
@@ -72,9 +73,10 @@ bool commaPairs(std::string_view bytes) {
     return any;
 }
 
-Data read(std::string_view bytes, bool pairs) {
+Data read(std::string_view bytes, bool pairs, Commas commas) {
     if (bytes.size() > MAX_BYTES) return failed(Status::TooLarge);
-    std::vector<std::wstring> values = pairs && commaPairs(bytes) ? pairTokens(content(bytes)) : tokens(bytes);
+    const bool spreadsheet = pairs && commas == Commas::Decimal && commaPairs(bytes);
+    std::vector<std::wstring> values = spreadsheet ? pairTokens(content(bytes)) : tokens(bytes, commas);
     for (const std::wstring& v : values)
         if (v.size() > MAX_VALUE) return failed(Status::ValueTooLong);
     if (pairs && values.size() % 2 != 0) return failed(Status::OddCount);

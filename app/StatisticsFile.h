@@ -33,16 +33,22 @@ struct Data {
     std::vector<std::wstring> y;
 };
 
+// How a file's commas are read: as decimal commas (files of other programs)
+// or kept as they are (the program's own saved grid, whose cells may hold
+// expressions such as "mod(7,3)").
+enum class Commas { Decimal, Kept };
+
 // The values of a file in file order: ";", carriage return and line feed end
-// a value, "," becomes ".", empty values are dropped; a zero byte ends the
-// data (the end mark of the files this program writes).
-std::vector<std::wstring> tokens(std::string_view bytes);
+// a value, "," becomes "." (unless kept), empty values are dropped; a zero
+// byte ends the data (the end mark of the files this program writes).
+std::vector<std::wstring> tokens(std::string_view bytes, Commas commas = Commas::Decimal);
 // Whether bytes are the spreadsheet form of pairs: no ";" and exactly one ","
 // on every line that holds anything.
 bool commaPairs(std::string_view bytes);
 // The points of a file for x mode (pairs false) or x/y mode; on a failure
-// status the lists are empty.
-Data read(std::string_view bytes, bool pairs);
+// status the lists are empty. With commas kept, the spreadsheet form of
+// pairs is not looked for.
+Data read(std::string_view bytes, bool pairs, Commas commas = Commas::Decimal);
 // The file for the cells in point order (x, then y, of each point): every
 // non-empty cell followed by ";", each character as its low 8 bits, and the
 // zero byte at the end.

@@ -18,6 +18,7 @@
 #include "OrvantaApp.h"
 #include "PlotStatistics.h"
 #include "PlotWindow.h"
+#include "StatisticsState.h"
 
 namespace {
 namespace K = KeyId;
@@ -49,6 +50,14 @@ protected:
             m_view->grid().setItemText(V::X_ROW, static_cast<int>(i) + 1, x[i]);
             if (i < y.size()) m_view->grid().setItemText(V::Y_ROW, static_cast<int>(i) + 1, y[i]);
         }
+    }
+    // The program ends and starts again on the same settings folder.
+    void restart() {
+        m_app.reset();
+        m_app = start();
+        m_app->frame()->switchMode(ModeTable::STATISTIC);
+        m_view = dynamic_cast<V*>(m_app->frame()->activeView());
+        ASSERT_NE(m_view, nullptr);
     }
     void chooseModel(int model) {
         onNextDialog<CDlgRegressionModel>([model](CDlgRegressionModel& d) {
@@ -160,6 +169,28 @@ TEST_F(StatisticsViewTest, SavesAndLoadsTheData) {
     EXPECT_EQ(m_view->row(V::Y_ROW), (Cells{L"4", L"5", L"6", L"7"}));
     EXPECT_EQ(m_view->inputText(), L"");
     EXPECT_NE(m_platform.fileDialog.requests().back().filter.find(L"one x,y pair a line"), std::wstring::npos);
+}
+
+TEST_F(StatisticsViewTest, TheGridIsFoundAgainAfterARestart) {
+    m_view->setGridSize(12, true);
+    fill({L"1", L"", L"mod(7,3)", L"4"}, {L"2", L"5", L"", L"8"});
+    m_view->setGridSize(12, false);
+    restart();
+    EXPECT_FALSE(m_view->pairMode());
+    Cells x{L"1", L"", L"mod(7,3)", L"4"}, y{L"2", L"5", L"", L"8"};
+    x.resize(12), y.resize(12);
+    EXPECT_EQ(m_view->row(V::X_ROW), x);
+    EXPECT_EQ(m_view->row(V::Y_ROW), y);
+
+    // A damaged file is put aside without a word; the grid starts empty.
+    const std::filesystem::path kept = configFolder() / StatisticsState::FILE_NAME;
+    m_app.reset();
+    write(kept.string(), QByteArray("1;2;3;"));
+    m_view = nullptr;
+    restart();
+    EXPECT_EQ(m_view->row(V::X_ROW), Cells(12));
+    EXPECT_EQ(bytesOf(kept.string() + ".corrupt"), QByteArray("1;2;3;"));
+    EXPECT_TRUE(takeMessages().empty());
 }
 
 TEST_F(StatisticsViewTest, LoadsForeignFilesAndRefusesBrokenOnes) {

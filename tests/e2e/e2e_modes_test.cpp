@@ -95,6 +95,23 @@ TEST_F(E2ETest, MatrixInverse) {
     quit();
 }
 
+TEST_F(E2ETest, StatisticsMeanOfTypedPoints) {
+    start();
+    switchMode(ModeTable::STATISTIC);
+    clickCell(GridViewIds::STATISTICS_GRID, 0, 0);
+    for (const char* row : {"1\t2\t3\t6", "5\t4\t3\t2"}) { // four points: the least a calculation takes
+        type(QString::fromLatin1(row));
+        key(QStringLiteral("Return"));
+    }
+    click(INPUT);
+    keys({STAT_MEAN, EQUALS});
+    EXPECT_TRUE(waitText(INPUT, QStringLiteral("meanx()")));
+    EXPECT_TRUE(waitText(RESULT, QStringLiteral("3")));
+    keys({CLEAR, INV, STAT_MEAN, EQUALS});
+    EXPECT_TRUE(waitText(RESULT, QStringLiteral("3.5")));
+    quit();
+}
+
 TEST_F(E2ETest, ConverterKilometreToMetre) {
     start();
     switchMode(ModeTable::CONVERTER);

@@ -15,11 +15,11 @@ namespace M = MenuResources;
 constexpr int INPUT = CCalculatorView::INPUT_LINE;
 constexpr int RESULT = CCalculatorView::RESULT_LINE;
 
-// The view each mode shows, in menu order. The statistics mode joins with
-// its line here once its view is built.
+// The view each mode shows.
 const std::pair<int, const char*> s_views[] = {
     {ModeTable::PLOTTER, "CPlotterInputView"},
     {ModeTable::MATRIX, "CMatrixCalculatorView"},
+    {ModeTable::STATISTIC, "CStatisticCalculatorView"},
     {ModeTable::CONVERTER, "CConverterCalculatorView"},
     {ModeTable::FUNCTION_CALCULATOR, "CFunctionCalculatorView"},
     {ModeTable::COMPUTER, "CComputerCalculatorView"},
@@ -69,9 +69,7 @@ TEST_F(E2ESessionTest, EveryModeFromTheMenuInBothLanguages) {
     quit();
 }
 
-// What the user leaves in one session is there in the next. Statistics
-// data joins once its view is built: entered before the restart, found in
-// the grid after it.
+// What the user leaves in one session is there in the next.
 TEST_F(E2ESessionTest, ARestartFindsEverythingAsLeft) {
     start();
     keys({CLEAR, DIGIT_1, PLUS, DIGIT_2, MULTIPLY, DIGIT_3, EQUALS});
@@ -100,6 +98,13 @@ TEST_F(E2ESessionTest, ARestartFindsEverythingAsLeft) {
     choose(L::EQ_LIST, QStringLiteral("1:"));
     confirm();
 
+    switchMode(ModeTable::STATISTIC);
+    clickCell(GridViewIds::STATISTICS_GRID, 0, 0);
+    for (const char* row : {"1\t2\t3", "2\t4\t7"}) { // x, then y, point by point
+        type(QString::fromLatin1(row));
+        key(QStringLiteral("Return"));
+    }
+
     switchMode(ModeTable::CONVERTER);
     choose(GridViewIds::GROUP_LIST, QStringLiteral("Dis"));
     click(GridViewIds::KEY_ADD_UNIT);
@@ -122,6 +127,9 @@ TEST_F(E2ESessionTest, ARestartFindsEverythingAsLeft) {
     confirm();
     EXPECT_TRUE(waitText(INPUT, QStringLiteral("a^2+b^2=c^2")));
     EXPECT_TRUE(waitText(QString::number(CSolverCalculatorView::PARAMETER_GRID), QStringLiteral("3\t4")));
+
+    switchMode(ModeTable::STATISTIC);
+    EXPECT_TRUE(waitText(QString::number(GridViewIds::STATISTICS_GRID), QStringLiteral("1\t2\t3\n2\t4\t7")));
 
     switchMode(ModeTable::SCIENTIFIC);
     EXPECT_TRUE(fromDialog(M::ID_HISTORY, "items", L::HISTORY_LIST).contains(QLatin1String("1+2*3")));
