@@ -79,7 +79,7 @@ empty_machine() {
     grep '^Inst ' "$work/apt.log" | cut -d' ' -f2 | sort >"$work/installed"
     grep -qx orvanta "$work/installed" || return 1
     # Nothing of the build (compilers, headers) is pulled in.
-    ! grep -E -e '-dev$' -e '^(g\+\+|gcc|clang|cmake)' "$work/installed"
+    ! grep -E -e '-dev$' -e '^(g\+\+|gcc|cpp|clang|cmake|ninja-build)(-[0-9]+)?$' "$work/installed"
 }
 check "apt-get install --simulate on an empty machine" empty_machine
 if [ -s "$work/installed" ]; then
