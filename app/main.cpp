@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     if (exporting) return PlotExport::run(QApplication::arguments(), store);
     OrvantaApp orvanta(store);
     if (!orvanta.initInstance()) return 1;
-    orvanta.frame()->show();
+    orvanta.frame()->showAsLeft();
     // A logout or shutdown ends the program as File > Exit does.
     TerminationSignals termination([&orvanta] { orvanta.frame()->onCommand(MenuResources::ID_EXIT); });
     return QApplication::exec();
