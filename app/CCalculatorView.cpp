@@ -140,6 +140,10 @@ bool CCalculatorView::landscapeFits(QSize client, int foldedColumns) {
     return client.width() >= LANDSCAPE_ASPECT * client.height() && client.width() >= needed;
 }
 
+QSize CCalculatorView::minimumSizeHint() const {
+    return isHidden() ? QSize(0, 0) : QWidget::minimumSizeHint();
+}
+
 void CCalculatorView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!Screen::emulated()) followOrientation();

@@ -153,6 +153,8 @@ protected:
     // Whether the keypad is folded now: in the landscape layout by default.
     virtual bool foldsKeypad() const { return landscapeLayout(); }
     void resizeEvent(QResizeEvent* event) override;
+    // A hidden view sets no minimum: only the view on show must fit the window.
+    QSize minimumSizeHint() const override;
     // Shows a calculation: the result in the result line, or, with
     // result-in-input, the input there and the result in the input line.
     void showCalculation(const std::wstring& input, const std::wstring& result);

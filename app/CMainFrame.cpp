@@ -272,6 +272,8 @@ void CMainFrame::activate(CCalculatorView* next) {
     next->initialUpdate();
     next->setObjectName(QString::number(MAIN_PANE));
     m_stack->setCurrentWidget(next); // hides the view that was visible
+    // The window's minimum is the visible view's alone.
+    m_stack->invalidate();
 }
 
 bool CMainFrame::createFirstView(int mode) {

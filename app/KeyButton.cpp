@@ -93,7 +93,8 @@ QSize KeyButton::sizeHint() const {
 }
 
 QSize KeyButton::desktopMinimumSize() {
-    return {32, 22};
+    // Room for six letters ("Konst1", "Bank 1") at the smallest caption size.
+    return {44, 24};
 }
 
 QSize KeyButton::minimumSizeHint() const {

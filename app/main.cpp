@@ -11,6 +11,7 @@
 #include "PlotExport.h"
 #include "Screen.h"
 #include "SettingsStore.h"
+#include "StartupProbe.h"
 #include "TerminationSignals.h"
 
 namespace {
@@ -27,12 +28,14 @@ bool displayMissing() {
 } // namespace
 
 int main(int argc, char** argv) {
+    StartupProbe::begin();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::printf(
-                "Usage: orvanta [--screen WxH]\n"
-                "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 (default)"
-                " or 640x480\n"
+                "Usage: orvanta [--screen WxH] [--first-paint]\n"
+                "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 or 640x480;\n"
+                "                 without it the window is resizable and opens at the size left last\n"
+                "  --first-paint  print the time of the first painted frame and quit\n"
                 "%s"
                 "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n",
                 PlotExport::usage());
@@ -48,6 +51,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    StartupProbe::mark("application");
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QString error;
     if (!Screen::applyOption(QApplication::arguments(), &error)) {
@@ -59,6 +63,8 @@ int main(int argc, char** argv) {
     OrvantaApp orvanta(store);
     if (!orvanta.initInstance()) return 1;
     orvanta.frame()->showAsLeft();
+    StartupProbe::mark("shown");
+    if (StartupProbe::firstPaintRequested(argc, argv)) StartupProbe::quitAfterFirstPaint(*orvanta.frame());
     // A logout or shutdown ends the program as File > Exit does.
     TerminationSignals termination([&orvanta] { orvanta.frame()->onCommand(MenuResources::ID_EXIT); });
     return QApplication::exec();
