@@ -23,6 +23,7 @@
 #include "RegistryNames.h"
 #include "Screen.h"
 #include "SettingsStore.h"
+#include "StartupProbe.h"
 #include "ToolStrip.h"
 
 namespace M = MenuResources;
@@ -57,7 +58,9 @@ CMainFrame::CMainFrame(COrvantaDoc& document, SettingsStore& store, QWidget* par
     const bool english =
         m_store.readString(RegistryNames::OPTIONS, RegistryNames::LANGUAGE, language) && language == L"0";
     buildMenu(english ? M::ENGLISH_MENU : M::GERMAN_MENU);
+    StartupProbe::mark("menu");
     buildCommandBar();
+    StartupProbe::mark("command bar");
 
     m_pane = new QWidget(this);
     m_pane->setObjectName(QStringLiteral("pane"));
@@ -279,6 +282,7 @@ void CMainFrame::activate(CCalculatorView* next) {
 bool CMainFrame::createFirstView(int mode) {
     if (!ModeTable::find(mode)) mode = ModeTable::SCIENTIFIC;
     CCalculatorView* first = createView(mode);
+    StartupProbe::mark("view created");
     if (!first) return false;
     activate(first);
     m_current_mode = mode;

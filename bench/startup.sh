@@ -31,6 +31,8 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "startup.sh: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$(head -n1 "$work/display")
 export QT_QPA_PLATFORM=xcb ORVANTA_CONFIG_DIR="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$work/runtime"
 
 # One start: milliseconds from the fork to the first painted frame.
 start_once() {
