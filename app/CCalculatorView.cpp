@@ -132,12 +132,12 @@ bool CCalculatorView::landscapeLayout() const {
     return Screen::emulated() ? m_screen_class == ScreenClass::QvgaLandscape : m_landscape;
 }
 
-bool CCalculatorView::landscapeFits(QSize client, int foldedColumns) {
+bool CCalculatorView::landscapeFits(QSize window, int foldedColumns) {
     // A quarter wider than tall: a window near square keeps the portrait
     // keypad, whose keys are wider than high as designed.
     constexpr double LANDSCAPE_ASPECT = 1.25;
     const int needed = foldedColumns * KeyButton::desktopMinimumSize().width();
-    return client.width() >= LANDSCAPE_ASPECT * client.height() && client.width() >= needed;
+    return window.width() >= LANDSCAPE_ASPECT * window.height() && window.width() >= needed;
 }
 
 QSize CCalculatorView::minimumSizeHint() const {
@@ -151,7 +151,7 @@ void CCalculatorView::resizeEvent(QResizeEvent* event) {
 
 void CCalculatorView::followOrientation() {
     const int folded = m_keypad.rows > 0 ? 2 * m_keypad.columns : m_keypad.columns;
-    const bool landscape = landscapeFits(size(), folded);
+    const bool landscape = landscapeFits(window()->size(), folded);
     if (landscape == m_landscape) return;
     m_landscape = landscape;
     m_result_row->setDirection(landscape ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);

@@ -72,9 +72,9 @@ public:
     // Of the device screens only the small landscape one uses the landscape
     // layout; the desktop window uses it while it is clearly wider than tall.
     bool landscapeLayout() const;
-    // Whether a view of that client size on the desktop takes the landscape
-    // layout: clearly wider than tall, and wide enough for the folded keypad.
-    static bool landscapeFits(QSize client, int foldedColumns);
+    // Whether the desktop window at that size takes the landscape layout:
+    // clearly wider than tall, and wide enough for the folded keypad.
+    static bool landscapeFits(QSize window, int foldedColumns);
 
     // ---- Keypad (CCalculatorViewKeys.cpp) ----
     static constexpr int FIRST_KEY = KeyId::FIRST_KEY;

@@ -687,6 +687,8 @@ void CCalculatorView::installKeypadFor(std::span<const KeySpot> spots, int colum
     }
     static_cast<QVBoxLayout*>(m_keypad_area->layout())->addLayout(m_keypad.grid, 1);
     m_keypad_area->layout()->setContentsMargins(0, 0, 0, 0);
+    // The desktop window may open wide: the view starts in its layout.
+    if (!Screen::emulated()) followOrientation();
     arrangeKeypad();
     refreshKeys(ALL_KEYS);
 }

@@ -43,8 +43,9 @@ launch() {
     window=$(xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Orvanta$' | head -n1)
     sleep 1
 }
+# A termination signal ends the program as File > Exit does, size kept.
 stop() {
-    xdotool key --window "$window" ctrl+q
+    kill -TERM "$app_pid"
     wait "$app_pid" || true
     app_pid=
 }
