@@ -92,9 +92,10 @@ QSize CMainFrame::storedSize(const SettingsStore& store) {
     const long width = number(RegistryNames::WINDOW_WIDTH);
     const long height = number(RegistryNames::WINDOW_HEIGHT);
     const auto fits = [](long side) { return side >= Screen::MIN_SIDE && side <= Screen::MAX_SIDE; };
-    if (!fits(width) || !fits(height)) return {Screen::DEFAULT_WIDTH, Screen::DEFAULT_HEIGHT};
-    QSize size(static_cast<int>(width), static_cast<int>(height));
-    // A size left on a larger monitor shrinks to the one the window opens on now.
+    QSize size(Screen::DEFAULT_WIDTH, Screen::DEFAULT_HEIGHT);
+    if (fits(width) && fits(height)) size = QSize(static_cast<int>(width), static_cast<int>(height));
+    // A size left on a larger monitor, or the default on a small or scaled
+    // one, shrinks to the screen the window opens on now.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize());
     return size;
