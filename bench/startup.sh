@@ -7,6 +7,7 @@
 # ORVANTA_STARTUP_TRACE=1 adds the program's own timings of each step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/own-display.sh
 
 bin=${ORVANTA_BIN:-}
 if [ -z "$bin" ]; then
@@ -25,14 +26,7 @@ cleanup() {
 trap cleanup EXIT
 
 # A display of our own, whichever number is free.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "startup.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
-export QT_QPA_PLATFORM=xcb ORVANTA_CONFIG_DIR="$work/config" XDG_DATA_HOME="$work/data"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$work/runtime"
+orvanta_own_display 1280x1024 "$work"
 
 # One start: milliseconds from the fork to the first painted frame.
 start_once() {

@@ -8,6 +8,7 @@
 # program; otherwise a Release build in build-rel is made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/own-display.sh
 
 bin=${ORVANTA_BIN:-}
 if [ -z "$bin" ]; then
@@ -28,13 +29,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
-export QT_QPA_PLATFORM=xcb ORVANTA_CONFIG_DIR="$work/config" XDG_DATA_HOME="$work/data"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$work/runtime"
+# A display of our own, whichever number is free.
+orvanta_own_display 1920x1080 "$work"
 
 # Starts the program with the arguments and waits for its window.
 launch() {
