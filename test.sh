@@ -32,5 +32,15 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANTA_SANITIZE=th
 cmake --build build-tsan -j "$(nproc)" --target test_threads
 TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/test_threads --gtest_brief=1
 
-# Last, so that its summary closes the output.
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# Last, so that its summary closes the output. Each suite runs in one
+# process, the end-to-end cases (label e2e) one by one; when cases fail,
+# they run again singly, so that the summary names every failing case
+# (ctest -R NAME picks single cases too).
+if ! ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -L 'program|e2e'; then
+    failed=$(sed -n 's/^\[  FAILED  \] \([^ ,]*\.[^ ,]*\).*/\1/p' "$build/Testing/Temporary/LastTest.log" |
+        sort -u | sed 's/[.[\*^$()+?{|]/\\&/g' | paste -sd'|')
+    if [ -n "$failed" ]; then
+        ctest --test-dir "$build" -j "$(nproc)" -L case -R "\\.($failed)\$" || true
+    fi
+    exit 1
+fi

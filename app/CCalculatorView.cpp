@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QHBoxLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +13,7 @@
 
 #include "COrvantaDoc.h"
 #include "ColorRef.h"
+#include "KeyButton.h"
 #include "ModeTable.h"
 #include "ScreenFonts.h"
 #include "TextFit.h"
@@ -118,17 +119,43 @@ void CCalculatorView::buildLayout() {
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(margin);
     layout->addWidget(m_input);
-    if (landscapeLayout()) {
-        // The landscape screen is short: the result and the memory list share a row.
-        auto* row = new QHBoxLayout;
-        row->addWidget(m_result, 3);
-        row->addWidget(m_memory, 2);
-        layout->addLayout(row);
-    } else {
-        layout->addWidget(m_result);
-        layout->addWidget(m_memory);
-    }
+    // The landscape layout is short: the result and the memory list share a row.
+    m_result_row = new QBoxLayout(landscapeLayout() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_result_row->setSpacing(margin);
+    m_result_row->addWidget(m_result, 3);
+    m_result_row->addWidget(m_memory, 2);
+    layout->addLayout(m_result_row);
     layout->addWidget(m_keypad_area, 1);
+}
+
+bool CCalculatorView::landscapeLayout() const {
+    return Screen::emulated() ? m_screen_class == ScreenClass::QvgaLandscape : m_landscape;
+}
+
+bool CCalculatorView::landscapeFits(QSize window, int foldedColumns) {
+    // A quarter wider than tall: a window near square keeps the portrait
+    // keypad, whose keys are wider than high as designed.
+    constexpr double LANDSCAPE_ASPECT = 1.25;
+    const int needed = foldedColumns * KeyButton::desktopMinimumSize().width();
+    return window.width() >= LANDSCAPE_ASPECT * window.height() && window.width() >= needed;
+}
+
+QSize CCalculatorView::minimumSizeHint() const {
+    return isHidden() ? QSize(0, 0) : QWidget::minimumSizeHint();
+}
+
+void CCalculatorView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!Screen::emulated()) followOrientation();
+}
+
+void CCalculatorView::followOrientation() {
+    const int folded = m_keypad.rows > 0 ? 2 * m_keypad.columns : m_keypad.columns;
+    const bool landscape = landscapeFits(window()->size(), folded);
+    if (landscape == m_landscape) return;
+    m_landscape = landscape;
+    m_result_row->setDirection(landscape ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    arrangeKeypad();
 }
 
 void CCalculatorView::initialUpdate() {

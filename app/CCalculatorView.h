@@ -8,12 +8,14 @@
 
 #include "CalculatorModes.h"
 #include "KeyIds.h"
+#include "KeyTable.h"
 #include "Screen.h"
 
 class COrvantaDoc;
 class KeyButton;
-struct KeySpot;
+class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -67,8 +69,12 @@ public:
     const QFont& inputFont() const { return m_input_font; }
     const QFont& resultFont() const { return m_result_font; }
     ScreenClass screenClass() const { return m_screen_class; }
-    // Only the small landscape screen uses the landscape layout.
-    bool landscapeLayout() const { return m_screen_class == ScreenClass::QvgaLandscape; }
+    // Of the device screens only the small landscape one uses the landscape
+    // layout; the desktop window uses it while it is clearly wider than tall.
+    bool landscapeLayout() const;
+    // Whether the desktop window at that size takes the landscape layout:
+    // clearly wider than tall, and wide enough for the folded keypad.
+    static bool landscapeFits(QSize window, int foldedColumns);
 
     // ---- Keypad (CCalculatorViewKeys.cpp) ----
     static constexpr int FIRST_KEY = KeyId::FIRST_KEY;
@@ -142,8 +148,13 @@ protected:
     // Builds the mode's keypad into the keypad area in place of its name.
     void installKeypad(std::span<const KeySpot> spots, int columns);
     // The same for a portrait table of columns x rows, folded into two halves
-    // side by side on a landscape screen.
+    // side by side while the keypad folds (see foldsKeypad).
     void installKeypadFor(std::span<const KeySpot> spots, int columns, int rows);
+    // Whether the keypad is folded now: in the landscape layout by default.
+    virtual bool foldsKeypad() const { return landscapeLayout(); }
+    void resizeEvent(QResizeEvent* event) override;
+    // A hidden view sets no minimum: only the view on show must fit the window.
+    QSize minimumSizeHint() const override;
     // Shows a calculation: the result in the result line, or, with
     // result-in-input, the input there and the result in the input line.
     void showCalculation(const std::wstring& input, const std::wstring& result);
@@ -158,6 +169,10 @@ protected:
 
 private:
     void buildLayout();
+    // Puts the keys where the current layout (folded or not) wants them.
+    void arrangeKeypad();
+    // The desktop window: follows a change between portrait and landscape.
+    void followOrientation();
     bool stateKey(int id);
     bool editKey(int id);
     bool functionTypeKey(int id);
@@ -212,4 +227,18 @@ private:
     QComboBox* m_memory = nullptr;
     QWidget* m_keypad_area = nullptr;
     QLabel* m_mode_name = nullptr;
+    // The result line and the memory list: stacked, or side by side in the
+    // landscape layout.
+    QBoxLayout* m_result_row = nullptr;
+
+    // The keypad as the mode defines it (portrait) and as it is placed now.
+    struct Keypad {
+        std::vector<KeySpot> portrait;
+        int columns = 0;
+        int rows = 0; // 0: the keypad never folds
+        bool folded = false;
+        QGridLayout* grid = nullptr;
+    } m_keypad;
+    // The desktop window's current layout; device screens keep theirs.
+    bool m_landscape = false;
 };

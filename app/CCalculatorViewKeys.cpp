@@ -671,31 +671,51 @@ KeyButton* CCalculatorView::key(int id) const {
 }
 
 void CCalculatorView::installKeypadFor(std::span<const KeySpot> spots, int columns, int rows) {
-    if (landscapeLayout())
-        installKeypad(KeyTable::foldForLandscape(spots, columns, rows), 2 * columns);
-    else
-        installKeypad(spots, columns);
-}
-
-void CCalculatorView::installKeypad(std::span<const KeySpot> spots, int columns) {
     m_mode_name->hide();
-    auto* grid = new QGridLayout;
-    const int gap = Screen::HiRes() ? 3 : 1;
-    grid->setSpacing(gap);
-    grid->setContentsMargins(0, 0, 0, 0);
-    for (int c = 0; c < columns; ++c)
-        grid->setColumnStretch(c, 1);
+    m_keypad.portrait.assign(spots.begin(), spots.end());
+    m_keypad.columns = columns;
+    m_keypad.rows = rows;
+    m_keypad.grid = new QGridLayout;
+    m_keypad.grid->setSpacing(Screen::HiRes() ? 3 : 1);
+    m_keypad.grid->setContentsMargins(0, 0, 0, 0);
     for (const KeySpot& spot : spots) {
         auto* button = new KeyButton(spot.id, spot.look, m_keypad_area);
         button->setCaption(std::wstring(), spot.style);
         button->setProperty("page", spot.page);
         connect(button, &QAbstractButton::clicked, this, [this, id = spot.id] { onKey(id); });
-        grid->addWidget(button, spot.row, spot.column, spot.rowSpan, spot.columnSpan);
         m_keys[spot.id] = button;
     }
-    static_cast<QVBoxLayout*>(m_keypad_area->layout())->addLayout(grid, 1);
+    static_cast<QVBoxLayout*>(m_keypad_area->layout())->addLayout(m_keypad.grid, 1);
     m_keypad_area->layout()->setContentsMargins(0, 0, 0, 0);
+    // The desktop window may open wide: the view starts in its layout.
+    if (!Screen::emulated()) followOrientation();
+    arrangeKeypad();
     refreshKeys(ALL_KEYS);
+}
+
+void CCalculatorView::installKeypad(std::span<const KeySpot> spots, int columns) {
+    installKeypadFor(spots, columns, 0);
+}
+
+void CCalculatorView::arrangeKeypad() {
+    QGridLayout* grid = m_keypad.grid;
+    if (!grid) return;
+    m_keypad.folded = m_keypad.rows > 0 && foldsKeypad();
+    const std::vector<KeySpot> spots = m_keypad.folded ? KeyTable::foldForLandscape(m_keypad.portrait,
+                                                                                    m_keypad.columns, m_keypad.rows)
+                                                       : m_keypad.portrait;
+    while (QLayoutItem* item = grid->takeAt(0))
+        delete item;
+    // A grid keeps its stretches for columns it no longer uses: reset them all.
+    for (int c = 0; c < grid->columnCount(); ++c)
+        grid->setColumnStretch(c, 0);
+    for (int r = 0; r < grid->rowCount(); ++r)
+        grid->setRowStretch(r, 0);
+    const int columns = m_keypad.folded ? 2 * m_keypad.columns : m_keypad.columns;
+    for (int c = 0; c < columns; ++c)
+        grid->setColumnStretch(c, 1);
+    for (const KeySpot& spot : spots)
+        grid->addWidget(m_keys.at(spot.id), spot.row, spot.column, spot.rowSpan, spot.columnSpan);
 }
 
 std::wstring CCalculatorView::keyCaption(int id) const {

@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <cwchar>
 
 #include "CCalculatorView.h"
 #include "COrvantaDoc.h"
@@ -20,6 +23,7 @@
 #include "RegistryNames.h"
 #include "Screen.h"
 #include "SettingsStore.h"
+#include "StartupProbe.h"
 #include "ToolStrip.h"
 
 namespace M = MenuResources;
@@ -54,7 +58,9 @@ CMainFrame::CMainFrame(COrvantaDoc& document, SettingsStore& store, QWidget* par
     const bool english =
         m_store.readString(RegistryNames::OPTIONS, RegistryNames::LANGUAGE, language) && language == L"0";
     buildMenu(english ? M::ENGLISH_MENU : M::GERMAN_MENU);
+    StartupProbe::mark("menu");
     buildCommandBar();
+    StartupProbe::mark("command bar");
 
     m_pane = new QWidget(this);
     m_pane->setObjectName(QStringLiteral("pane"));
@@ -68,8 +74,58 @@ CMainFrame::CMainFrame(COrvantaDoc& document, SettingsStore& store, QWidget* par
     addAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Q), M::ID_EXIT);
     qApp->installEventFilter(this);
 
-    // The client area is the device's screen.
-    setFixedSize(Screen::width(), Screen::height());
+    if (Screen::emulated()) {
+        // The client area is the device's screen.
+        setFixedSize(Screen::width(), Screen::height());
+    } else {
+        // The keys' smallest readable size sets the window's minimum.
+        resize(storedSize(m_store));
+    }
+}
+
+QSize CMainFrame::storedSize(const SettingsStore& store) {
+    const auto number = [&store](const wchar_t* name) {
+        std::wstring text;
+        if (!store.readString(RegistryNames::OPTIONS, name, text)) return 0L;
+        return std::wcstol(text.c_str(), nullptr, 10);
+    };
+    const long width = number(RegistryNames::WINDOW_WIDTH);
+    const long height = number(RegistryNames::WINDOW_HEIGHT);
+    const auto fits = [](long side) { return side >= Screen::MIN_SIDE && side <= Screen::MAX_SIDE; };
+    QSize size(Screen::DEFAULT_WIDTH, Screen::DEFAULT_HEIGHT);
+    if (fits(width) && fits(height)) size = QSize(static_cast<int>(width), static_cast<int>(height));
+    // A size left on a larger monitor, or the default on a small or scaled
+    // one, shrinks to the screen the window opens on now.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize());
+    return size;
+}
+
+void CMainFrame::showAsLeft() {
+    std::wstring maximized;
+    if (!Screen::emulated() &&
+        m_store.readString(RegistryNames::OPTIONS, RegistryNames::WINDOW_MAXIMIZED, maximized) &&
+        maximized == L"1")
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::saveWindowSize() {
+    if (Screen::emulated()) return;
+    // A maximised window keeps the size it returns to.
+    const QSize size = isMaximized() || isFullScreen() ? normalGeometry().size() : this->size();
+    if (size.isValid()) {
+        m_store.writeString(RegistryNames::OPTIONS, RegistryNames::WINDOW_WIDTH, std::to_wstring(size.width()));
+        m_store.writeString(RegistryNames::OPTIONS, RegistryNames::WINDOW_HEIGHT, std::to_wstring(size.height()));
+    }
+    m_store.writeString(RegistryNames::OPTIONS, RegistryNames::WINDOW_MAXIMIZED, isMaximized() ? L"1" : L"0");
+    m_store.flush();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    saveWindowSize();
+    QMainWindow::closeEvent(event);
 }
 
 CMainFrame::~CMainFrame() {
@@ -120,7 +176,7 @@ void CMainFrame::buildCommandBar() {
     const int size = Screen::HiRes() ? 30 : 16;
     m_command_bar->setIconSize(QSize(size, size));
     for (const ToolButton& button : s_tool_buttons) {
-        QAction* a = m_command_bar->addAction(QIcon(ToolStrip::image(button.image, size)), QString());
+        QAction* a = m_command_bar->addAction(ToolStrip::icon(button.image, size), QString());
         const int id = button.id;
         connect(a, &QAction::triggered, this, [this, id] { onCommand(id); });
         m_command_bar->widgetForAction(a)->setObjectName(QString::number(id));
@@ -220,11 +276,14 @@ void CMainFrame::activate(CCalculatorView* next) {
     next->initialUpdate();
     next->setObjectName(QString::number(MAIN_PANE));
     m_stack->setCurrentWidget(next); // hides the view that was visible
+    // The window's minimum is the visible view's alone.
+    m_stack->invalidate();
 }
 
 bool CMainFrame::createFirstView(int mode) {
     if (!ModeTable::find(mode)) mode = ModeTable::SCIENTIFIC;
     CCalculatorView* first = createView(mode);
+    StartupProbe::mark("view created");
     if (!first) return false;
     activate(first);
     m_current_mode = mode;

@@ -8,6 +8,7 @@ class CCalculatorView;
 class COrvantaDoc;
 class QAction;
 class QKeySequence;
+class QSize;
 class QStackedLayout;
 class QToolBar;
 class SettingsStore;
@@ -45,14 +46,24 @@ public:
     QAction* action(int id) const;
     QToolBar* commandBar() const { return m_command_bar; }
 
+    // Shows the window: maximised when the user left it so on the desktop.
+    void showAsLeft();
+    // The desktop window's size as the settings hold it; the default
+    // screen's when they hold none that fits.
+    static QSize storedSize(const SettingsStore& store);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Every way out (File > Exit, the window's close button, a termination
+    // signal) passes here: the desktop window records its size.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // A window-wide shortcut that runs the command id.
     QAction* addAccelerator(const QKeySequence& keys, int id);
     void buildMenu(int resource);
     void buildCommandBar();
+    void saveWindowSize();
     void relabelCommandBar();
     void setModeFlags(int mode);
     void showOfflineHelp();

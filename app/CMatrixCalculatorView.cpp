@@ -117,12 +117,7 @@ private:
 CMatrixCalculatorView::CMatrixCalculatorView(COrvantaDoc& document, QWidget* parent)
     : CCalculatorView(document, ModeTable::MATRIX, parent) {
     buildControls();
-    // The grid needs the height: on both landscape screens the keypad folds
-    // into half its rows.
-    if (wideScreen())
-        installKeypad(KeyTable::foldForLandscape(s_keys, COLUMNS, ROWS), 2 * COLUMNS);
-    else
-        installKeypad(s_keys, COLUMNS);
+    installKeypadFor(s_keys, COLUMNS, ROWS);
     connectKeys(*this, s_view_keys, [this](int id) { ownKey(id); });
     fillChoiceTexts();
     applyNumberType();
@@ -181,6 +176,12 @@ void CMatrixCalculatorView::buildControls() {
 
     connect(m_target, &QComboBox::currentIndexChanged, m_stack, &QStackedWidget::setCurrentIndex);
     connect(m_type, &QComboBox::currentIndexChanged, this, [this] { applyNumberType(); });
+}
+
+bool CMatrixCalculatorView::foldsKeypad() const {
+    // The grid needs the height: on both landscape screens the keypad folds
+    // into half its rows.
+    return wideScreen() || landscapeLayout();
 }
 
 bool CMatrixCalculatorView::wideScreen() const {

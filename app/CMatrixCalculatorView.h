@@ -42,6 +42,9 @@ public:
     void languageChanged() override;
     void refreshKeys(int group) override;
 
+protected:
+    bool foldsKeypad() const override;
+
 private:
     void buildControls();
     bool wideScreen() const;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "Screen.h"
 #include "TextFit.h"
@@ -40,10 +41,14 @@ Palette face(KeyButton::Look look) {
 // The smallest caption size that still reads well on each screen.
 constexpr int MIN_CAPTION_PIXELS = 7;
 constexpr int MIN_CAPTION_PIXELS_HIRES = 10;
+// The key the caption fonts were made for, and how far a caption may grow
+// beyond its font on a large window.
+constexpr QSize DESIGN_KEY_HIRES(56, 40);
+constexpr qreal MAX_CAPTION_SCALE = 2.5;
 } // namespace
 
 KeyButton::KeyButton(int id, Look look, QWidget* parent)
-    : QAbstractButton(parent), m_id(id), m_look(look), m_hi_res(Screen::HiRes()) {
+    : QAbstractButton(parent), m_id(id), m_look(look), m_hi_res(Screen::HiRes()), m_scales(!Screen::emulated()) {
     setObjectName(QString::number(id));
     // Keys never take the focus: the caret stays in the input line.
     setFocusPolicy(Qt::NoFocus);
@@ -71,16 +76,29 @@ QRectF KeyButton::captionArea() const {
 
 QFont KeyButton::captionFont() const {
     // Each key keeps the fonts of the screen it was made for.
-    const QFont font = ScreenFonts::makeKeyFont(m_style, m_hi_res);
-    return TextFit::squeeze(font, QString::fromStdWString(m_caption), captionArea().width(),
-                            m_hi_res ? MIN_CAPTION_PIXELS_HIRES : MIN_CAPTION_PIXELS);
+    QFont font = ScreenFonts::makeKeyFont(m_style, m_hi_res);
+    int minimum = m_hi_res ? MIN_CAPTION_PIXELS_HIRES : MIN_CAPTION_PIXELS;
+    if (m_scales) {
+        // The font follows the key's lesser side, as measured against the designed key.
+        const qreal scale = std::min({qreal(width()) / DESIGN_KEY_HIRES.width(),
+                                      qreal(height()) / DESIGN_KEY_HIRES.height(), MAX_CAPTION_SCALE});
+        minimum = MIN_DESKTOP_CAPTION_PIXELS;
+        font.setPixelSize(std::max(minimum, qRound(font.pixelSize() * scale)));
+    }
+    return TextFit::squeeze(font, QString::fromStdWString(m_caption), captionArea().width(), minimum);
 }
 
 QSize KeyButton::sizeHint() const {
-    return m_hi_res ? QSize(56, 40) : QSize(28, 20);
+    return m_hi_res ? DESIGN_KEY_HIRES : QSize(28, 20);
+}
+
+QSize KeyButton::desktopMinimumSize() {
+    // Room for six letters ("Konst1", "Bank 1") at the smallest caption size.
+    return {44, 24};
 }
 
 QSize KeyButton::minimumSizeHint() const {
+    if (m_scales) return desktopMinimumSize();
     return m_hi_res ? QSize(20, 16) : QSize(10, 8);
 }
 

@@ -34,6 +34,10 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The smallest key of the desktop window: its captions still read.
+    static QSize desktopMinimumSize();
+    // The smallest caption size on the desktop window.
+    static constexpr int MIN_DESKTOP_CAPTION_PIXELS = 9;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,5 +48,7 @@ private:
     std::wstring m_caption;
     ScreenFonts::KeyFont m_style = ScreenFonts::KeyFont::Bold;
     const bool m_hi_res;
+    // On the desktop window captions grow and shrink with the key.
+    const bool m_scales;
     bool m_pressed_state = false;
 };

@@ -8,6 +8,7 @@
 #include "ModeTable.h"
 #include "RegistryNames.h"
 #include "SettingsStore.h"
+#include "StartupProbe.h"
 
 OrvantaApp::OrvantaApp(SettingsStore& store)
     : m_store(store), m_help_candidates(HelpLocation::candidateFolders()) {}
@@ -30,8 +31,12 @@ int OrvantaApp::firstMode(const SettingsStore& store) {
 bool OrvantaApp::initInstance() {
     const int mode = firstMode(m_store);
     m_document = std::make_unique<COrvantaDoc>(m_store);
+    StartupProbe::mark("document");
     // What an installation would do: tell the program where its help page is.
     HelpLocation::record(m_store, m_help_candidates);
     m_frame = std::make_unique<CMainFrame>(*m_document, m_store);
-    return m_frame->createFirstView(mode);
+    StartupProbe::mark("frame");
+    const bool created = m_frame->createFirstView(mode);
+    StartupProbe::mark("first view");
+    return created;
 }

@@ -28,6 +28,11 @@ inline constexpr const wchar_t* STD_BACKGROUND = L"StdBackground";
 inline constexpr const wchar_t* USE_J = L"UseJ";
 inline constexpr const wchar_t* RESULT_IN_INPUT = L"ResultInInput";
 inline constexpr const wchar_t* USE_RPN = L"UseRPN";
+// The desktop window as the user left it: its size in pixels (when not
+// maximised) and "1" when it was maximised.
+inline constexpr const wchar_t* WINDOW_WIDTH = L"WindowWidth";
+inline constexpr const wchar_t* WINDOW_HEIGHT = L"WindowHeight";
+inline constexpr const wchar_t* WINDOW_MAXIMIZED = L"WindowMaximized";
 
 // Under HISTORY: "History1" (the most recent) to "History10".
 inline constexpr const wchar_t* HISTORY_PREFIX = L"History";

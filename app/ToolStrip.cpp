@@ -66,4 +66,14 @@ QPixmap image(Image which, int size) {
     }
     return pixmap;
 }
+
+QIcon icon(Image which, int size) {
+    QIcon result;
+    for (int ratio = 1; ratio <= 3; ++ratio) {
+        QPixmap pixmap = image(which, size * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        result.addPixmap(pixmap);
+    }
+    return result;
+}
 } // namespace ToolStrip

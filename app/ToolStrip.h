@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QPixmap>
 
 // The images of the command bar's Cut, Copy and Paste buttons, drawn for the
@@ -7,4 +8,7 @@
 namespace ToolStrip {
 enum class Image { Cut, Copy, Paste };
 QPixmap image(Image which, int size);
+// The image at that size, drawn sharp for screens of up to three device
+// pixels per pixel.
+QIcon icon(Image which, int size);
 } // namespace ToolStrip

@@ -11,6 +11,7 @@
 #include "PlotExport.h"
 #include "Screen.h"
 #include "SettingsStore.h"
+#include "StartupProbe.h"
 #include "TerminationSignals.h"
 #include "TestProbe.h"
 
@@ -28,12 +29,14 @@ bool displayMissing() {
 } // namespace
 
 int main(int argc, char** argv) {
+    StartupProbe::begin();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::printf(
-                "Usage: orvanta [--screen WxH]\n"
-                "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 (default)"
-                " or 640x480\n"
+                "Usage: orvanta [--screen WxH] [--first-paint]\n"
+                "  --screen WxH   the device screen to emulate: 240x320, 320x240, 480x640 or 640x480;\n"
+                "                 without it the window is resizable and opens at the size left last\n"
+                "  --first-paint  print the time of the first painted frame and quit\n"
                 "%s"
                 "Settings: $ORVANTA_CONFIG_DIR, else $XDG_CONFIG_HOME/orvanta, else ~/.config/orvanta\n",
                 PlotExport::usage());
@@ -49,7 +52,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    StartupProbe::mark("application");
     QApplication::setApplicationName(QStringLiteral("Orvanta"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
     QString error;
     if (!Screen::applyOption(QApplication::arguments(), &error)) {
         std::fprintf(stderr, "orvanta: %s\n", qPrintable(error));
@@ -59,7 +65,9 @@ int main(int argc, char** argv) {
     if (exporting) return PlotExport::run(QApplication::arguments(), store);
     OrvantaApp orvanta(store);
     if (!orvanta.initInstance()) return 1;
-    orvanta.frame()->show();
+    orvanta.frame()->showAsLeft();
+    StartupProbe::mark("shown");
+    if (StartupProbe::firstPaintRequested(argc, argv)) StartupProbe::quitAfterFirstPaint(*orvanta.frame());
     // The end-to-end tests' way in; nothing unless the environment asks for it.
     const std::unique_ptr<TestProbe> probe = TestProbe::fromEnvironment();
     // A logout or shutdown ends the program as File > Exit does.

@@ -5,6 +5,7 @@
 namespace {
 int s_width = Screen::DEFAULT_WIDTH;
 int s_height = Screen::DEFAULT_HEIGHT;
+bool s_emulated = false;
 
 bool validSide(int side) {
     return side >= Screen::MIN_SIDE && side <= Screen::MAX_SIDE;
@@ -22,7 +23,18 @@ bool Screen::setSize(int width, int height) {
     if (!validSide(width) || !validSide(height)) return false;
     s_width = width;
     s_height = height;
+    s_emulated = true;
     return true;
+}
+
+void Screen::useDesktopWindow() {
+    s_width = DEFAULT_WIDTH;
+    s_height = DEFAULT_HEIGHT;
+    s_emulated = false;
+}
+
+bool Screen::emulated() {
+    return s_emulated;
 }
 
 ScreenClass Screen::classify(int width, int height) {

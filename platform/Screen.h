@@ -4,7 +4,9 @@
 enum class ScreenClass { Standard, QvgaLandscape, VgaPortrait, VgaLandscape };
 
 // The device screen the main window emulates. Layouts, fonts and images are
-// chosen by its class, and full-screen dialogs take its size.
+// chosen by its class, and full-screen dialogs take its size. Without a
+// --screen option the main window is an ordinary resizable desktop window
+// that keeps the fonts and images of the default screen.
 class Screen {
 public:
     static constexpr int DEFAULT_WIDTH = 480;
@@ -14,8 +16,13 @@ public:
 
     static int width();
     static int height();
-    // Sizes outside MIN_SIDE .. MAX_SIDE are ignored (returns false).
+    // Emulates a device screen of that size. Sizes outside MIN_SIDE ..
+    // MAX_SIDE are ignored (returns false).
     static bool setSize(int width, int height);
+    // Back to the resizable desktop window on the default screen.
+    static void useDesktopWindow();
+    // Whether a device screen is emulated: the main window has its exact size.
+    static bool emulated();
 
     static ScreenClass classify(int width, int height);
     static ScreenClass screenClass();

@@ -67,7 +67,8 @@ protected:
 TEST_F(PlotWindowTest, PlotKeyDrawsAndTheCloseRuleWritesTheRegionBack) {
     plot(L"f(x)=sin(x)", [](PlotWindow& w) {
         waitComplete(w);
-        EXPECT_FALSE(w.picture().isNull());
+        // The finished picture reaches the window through a queued signal.
+        QTRY_VERIFY_WITH_TIMEOUT(!w.picture().isNull(), 20000);
         w.command(M::ID_ZOOM_IN);
         EXPECT_EQ(w.regions().current(), (PlotRegion{-2.5, 2.5, -2.5, 2.5}));
         waitComplete(w);
