@@ -268,9 +268,9 @@ TEST_F(FrameTest, EveryViewHasTheCommonFieldsAndItsName) {
         frame.switchMode(mode.id);
         CCalculatorView* view = frame.activeView();
         ASSERT_NE(view, nullptr);
-        EXPECT_NE(view->findChild<QPlainTextEdit*>("1401"), nullptr) << mode.id;
-        EXPECT_NE(view->findChild<QLineEdit*>("1070"), nullptr) << mode.id;
-        EXPECT_NE(view->findChild<QComboBox*>("1111"), nullptr) << mode.id;
+        EXPECT_NE(view->findChild<QPlainTextEdit*>(QString::number(CCalculatorView::INPUT_LINE)), nullptr) << mode.id;
+        EXPECT_NE(view->findChild<QLineEdit*>(QString::number(CCalculatorView::RESULT_LINE)), nullptr) << mode.id;
+        EXPECT_NE(view->findChild<QComboBox*>(QString::number(CCalculatorView::MEMORY_LIST)), nullptr) << mode.id;
         EXPECT_EQ(view->findChild<QLabel*>("modeName")->text(), QString::fromWCharArray(mode.english));
     }
     int visible = 0;
