@@ -7,9 +7,12 @@
 #include <QThread>
 #include <algorithm>
 
+#include "CCalculatorView.h"
 #include "CMainFrame.h"
+#include "CSolverCalculatorView.h"
 #include "LodrinIds.h"
 #include "MenuResources.h"
+#include "ModeTable.h"
 
 QString E2EDisplay::s_missing = QStringLiteral("not started");
 
@@ -339,4 +342,14 @@ void E2ETest::choose(const QString& name, const QString& entry) {
 
 void E2ETest::confirm() {
     click(LodrinId::OK);
+}
+
+void E2ETest::enterEquation(const QString& equation, const QString& values) {
+    switchMode(ModeTable::SOLVER);
+    click(CCalculatorView::INPUT_LINE);
+    type(equation);
+    click(CSolverCalculatorView::NAMES_KEY);
+    clickCell(CSolverCalculatorView::PARAMETER_GRID, 0, 0);
+    type(values);
+    key(QStringLiteral("Return"));
 }

@@ -83,6 +83,9 @@ protected:
     void choose(const QString& name, const QString& entry);
     // The OK button of the dialog on top.
     void confirm();
+    // The solver with an equation typed in and its parameter names taken,
+    // the first ones given the tab-separated values.
+    void enterEquation(const QString& equation, const QString& values);
 
     // With ORVANTA_E2E_SHOTS=FOLDER, a picture of the screen goes there (also when a case fails).
     void photograph(const QString& step);

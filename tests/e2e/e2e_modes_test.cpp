@@ -66,13 +66,7 @@ TEST_F(E2ETest, FunctionCalculatorDerivativeAndZeros) {
 
 TEST_F(E2ETest, SolverFindsTheUnknownInTheAskedRange) {
     start();
-    switchMode(ModeTable::SOLVER);
-    click(INPUT);
-    type(QStringLiteral("a^2+b^2=c^2"));
-    click(CSolverCalculatorView::NAMES_KEY);
-    clickCell(CSolverCalculatorView::PARAMETER_GRID, 0, 0);
-    type(QStringLiteral("3\t4"));
-    key(QStringLiteral("Return"));
+    enterEquation(QStringLiteral("a^2+b^2=c^2"), QStringLiteral("3\t4"));
     click(CSolverCalculatorView::WIDE_EQUALS_KEY);
     // The wide search misses the zeros of the parabola and asks for a range.
     ASSERT_TRUE(waitShown(QString::number(LodrinId::EDIT_FROMX))) << "no range asked";

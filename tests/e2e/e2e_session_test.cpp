@@ -86,13 +86,7 @@ TEST_F(E2ESessionTest, ARestartFindsEverythingAsLeft) {
     confirm();
     EXPECT_TRUE(waitShown(QString::number(L::FUNC_CAPTION), false));
 
-    switchMode(ModeTable::SOLVER);
-    click(INPUT);
-    type(QStringLiteral("a^2+b^2=c^2"));
-    click(CSolverCalculatorView::NAMES_KEY);
-    clickCell(CSolverCalculatorView::PARAMETER_GRID, 0, 0);
-    type(QStringLiteral("3\t4"));
-    key(QStringLiteral("Return"));
+    enterEquation(QStringLiteral("a^2+b^2=c^2"), QStringLiteral("3\t4"));
     click(STORE);
     retype(L::EQ_NAME, QStringLiteral("Pythagoras"));
     choose(L::EQ_LIST, QStringLiteral("1:"));
