@@ -253,8 +253,10 @@ TEST_F(EngineTest, CubesAreThePowerFunctionsToTheLastBit) {
         if (!std::isnan(anyBits)) check(anyBits);
         check(std::uniform_real_distribution<double>(-5.0, 5.0)(random));
         check(std::ldexp(static_cast<double>(random() >> 46), -static_cast<int>(random() % 40)));
+        check(std::ldexp(std::uniform_real_distribution<double>(1.0, 2.0)(random),
+                         static_cast<int>(random() % 130) - 65));
     }
-    for (double x : {0.0, -0.0, 0x1p-250, 0x1p+250, 1e103, -1e103, 5e-324, INF, -INF})
+    for (double x : {0.0, -0.0, 0x1p-64, 0x1p+64, 1e19, -1e19, 1e103, -1e103, 5e-324, INF, -INF})
         check(x);
     // Cubes next to a power of two, where the gap between doubles changes.
     for (int k = -700; k <= 700; ++k) {
