@@ -9,12 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/own-display.sh
 
-bin=${ORVANTA_BIN:-}
-if [ -z "$bin" ]; then
-    cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-    cmake --build build-rel -j2 --target orvanta >/dev/null
-    bin=build-rel/app/orvanta
-fi
+bin=$(orvanta_release_program)
 runs=${STARTUP_RUNS:-10}
 
 work=$(mktemp -d)

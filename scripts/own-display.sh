@@ -1,8 +1,21 @@
 # Sourced by scripts that photograph or time the program:
+#   bin=$(orvanta_release_program)
+# names the program to use: ORVANTA_BIN when set, else a Release build made
+# in build-rel.
 #   orvanta_own_display WxH WORK
 # starts Xvfb on whichever display number is free (its pid in xvfb_pid, for
 # the caller's cleanup), and points the program at it with settings, data
 # and runtime folders of its own below WORK.
+orvanta_release_program() {
+    if [ -n "${ORVANTA_BIN:-}" ]; then
+        echo "$ORVANTA_BIN"
+        return
+    fi
+    cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
+    cmake --build build-rel -j2 --target orvanta >/dev/null
+    echo build-rel/app/orvanta
+}
+
 orvanta_own_display() {
     local size=$1 work=$2
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
