@@ -24,20 +24,17 @@ rm -f "$prefix.log"
 
 mapfile -t patterns < <(grep -v -e '^#' -e '^$' "$list")
 mapfile -t installed < <(cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n' | sort)
-for pattern in "${patterns[@]}"; do
-    found=0
-    for file in "${installed[@]}"; do
-        # shellcheck disable=SC2053  # the pattern is meant to match
-        [[ $file == $pattern ]] && found=1 && break
-    done
-    [ "$found" -eq 1 ] || fail "nothing installed for $pattern"
-done
+declare -A matched
 for file in "${installed[@]}"; do
     known=0
     for pattern in "${patterns[@]}"; do
-        [[ $file == $pattern ]] && known=1 && break
+        # shellcheck disable=SC2053  # the pattern is meant to match
+        [[ $file == $pattern ]] && matched[$pattern]=1 && known=1
     done
     [ "$known" -eq 1 ] || fail "not in the file list: $file"
+done
+for pattern in "${patterns[@]}"; do
+    [ -n "${matched[$pattern]:-}" ] || fail "nothing installed for $pattern"
 done
 
 # The installed programs, with nothing of the build folder on their way.
