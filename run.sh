@@ -7,8 +7,7 @@ source scripts/deps.sh
 orvanta_install_deps
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target orvanta orvanta-calc
+orvanta_release_build "$build" orvanta orvanta-calc
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No display to open the Orvanta window on; for calculations without one use $build/cli/orvanta-calc (e.g. $build/cli/orvanta-calc '2^10')."
   exit 1

@@ -22,3 +22,12 @@ orvanta_install_deps() {
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
+
+# Configures an optimised build without the tests in DIR and builds TARGETs:
+#   orvanta_release_build DIR TARGET...
+orvanta_release_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
+  cmake --build "$dir" -j "$(nproc)" --target "$@"
+}

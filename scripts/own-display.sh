@@ -6,13 +6,14 @@
 # starts Xvfb on whichever display number is free (its pid in xvfb_pid, for
 # the caller's cleanup), and points the program at it with settings, data
 # and runtime folders of its own below WORK.
+source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
+
 orvanta_release_program() {
     if [ -n "${ORVANTA_BIN:-}" ]; then
         echo "$ORVANTA_BIN"
         return
     fi
-    cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-    cmake --build build-rel -j2 --target orvanta >/dev/null
+    orvanta_release_build build-rel orvanta >/dev/null
     echo build-rel/app/orvanta
 }
 

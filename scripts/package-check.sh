@@ -14,8 +14,7 @@ source scripts/deps.sh
 orvanta_install_deps dpkg-dev desktop-file-utils appstream
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target orvanta orvanta-calc orvanta-icon-pngs
+orvanta_release_build "$build" orvanta orvanta-calc orvanta-icon-pngs
 rm -f "$build"/orvanta_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
 deb=$(ls "$PWD/$build"/orvanta_*.deb)

@@ -8,8 +8,7 @@ source scripts/deps.sh
 orvanta_install_deps
 
 build=build-release # shared with bench/plot-run.sh and scripts/plot-screenshots.sh
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target orvanta
+orvanta_release_build "$build" orvanta
 out=screenshots/kinds
 rm -rf "$out"
 mkdir -p "$out"

@@ -11,8 +11,7 @@ source scripts/deps.sh
 orvanta_install_deps
 
 build=build-release # shared with bench/plot-run.sh: the same configuration
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target orvanta-plot-tour
+orvanta_release_build "$build" orvanta-plot-tour
 out=screenshots/plot
 rm -rf "$out"
 mkdir -p "$out"

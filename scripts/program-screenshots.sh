@@ -10,8 +10,7 @@ source scripts/deps.sh
 orvanta_install_deps
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target orvanta-screenshots orvanta
+orvanta_release_build "$build" orvanta-screenshots orvanta
 out=screenshots/program
 rm -rf "$out"
 mkdir -p "$out"

@@ -11,8 +11,7 @@ source scripts/deps.sh
 orvanta_install_deps
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target orvanta orvanta-screenshots orvanta-keypads
+orvanta_release_build "$build" orvanta orvanta-screenshots orvanta-keypads
 out=docs/images
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

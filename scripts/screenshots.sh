@@ -9,7 +9,6 @@ source scripts/deps.sh
 orvanta_install_deps
 
 build=build
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target lodrin-screenshots
+orvanta_release_build "$build" lodrin-screenshots
 mkdir -p screenshots
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" "$build/tools/lodrin-screenshots" "$@" screenshots
