@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "CMainFrame.h"
 #include "Complex.h"
 #include "DataFolder.h"
 #include "OrvantaApp.h"
@@ -83,6 +84,14 @@ std::unique_ptr<OrvantaApp> AppTest::start(std::vector<std::filesystem::path> he
     app->setHelpCandidates(std::move(helpFolders));
     EXPECT_TRUE(app->initInstance());
     return app;
+}
+
+CCalculatorView* AppTest::startShown(std::unique_ptr<OrvantaApp>& app, int mode) {
+    app.reset();
+    app = start();
+    app->frame()->show();
+    app->frame()->switchMode(mode);
+    return app->frame()->activeView();
 }
 
 std::vector<std::wstring> AppTest::takeMessages() {

@@ -13,6 +13,7 @@
 #include "ScriptedPlatform.h"
 #include "SettingsStore.h"
 
+class CCalculatorView;
 class OrvantaApp;
 
 // Base of the program's tests: settings in a fresh temporary folder, the
@@ -34,6 +35,9 @@ protected:
 
     // Starts the program on the test's settings; no help folders unless given.
     std::unique_ptr<OrvantaApp> start(std::vector<std::filesystem::path> helpFolders = {});
+    // Starts the program into app (after ending the one it held), shows its
+    // window in the given mode and returns that mode's view.
+    CCalculatorView* startShown(std::unique_ptr<OrvantaApp>& app, int mode);
 
     // The next dialog the launcher opens goes to script; any other fails.
     template <class Dialog> void onNextDialog(std::function<void(Dialog&)> script) {

@@ -28,11 +28,7 @@ protected:
     }
     // Starts the program (again) on the same settings and unit files.
     void open() {
-        m_app.reset();
-        m_app = start();
-        m_app->frame()->show();
-        m_app->frame()->switchMode(ModeTable::CONVERTER);
-        m_view = dynamic_cast<CConverterCalculatorView*>(m_app->frame()->activeView());
+        m_view = dynamic_cast<CConverterCalculatorView*>(startShown(m_app, ModeTable::CONVERTER));
         ASSERT_NE(m_view, nullptr);
     }
     void press(int id) {

@@ -26,9 +26,7 @@ class FunctionCalculatorTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        m_app = start();
-        m_app->frame()->show();
-        m_app->frame()->switchMode(ModeTable::FUNCTION_CALCULATOR);
+        startShown(m_app, ModeTable::FUNCTION_CALCULATOR);
     }
     void TearDown() override {
         m_app.reset();

@@ -19,10 +19,7 @@ class MatrixViewTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        m_app = start();
-        m_app->frame()->show();
-        m_app->frame()->switchMode(ModeTable::MATRIX);
-        m_view = dynamic_cast<CMatrixCalculatorView*>(m_app->frame()->activeView());
+        m_view = dynamic_cast<CMatrixCalculatorView*>(startShown(m_app, ModeTable::MATRIX));
         ASSERT_NE(m_view, nullptr);
     }
     void TearDown() override {

@@ -27,10 +27,7 @@ class PlotWindowTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        m_app = start();
-        m_app->frame()->show();
-        m_app->frame()->switchMode(ModeTable::PLOTTER);
-        m_view = dynamic_cast<CPlotterInputView*>(m_app->frame()->activeView());
+        m_view = dynamic_cast<CPlotterInputView*>(startShown(m_app, ModeTable::PLOTTER));
         ASSERT_NE(m_view, nullptr);
         m_previous = PlotWindow::setModalRunner([this](PlotWindow& w) {
             ++m_opened;

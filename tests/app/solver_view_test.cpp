@@ -29,10 +29,7 @@ protected:
         AppTest::TearDown();
     }
     void launch() {
-        m_app.reset();
-        m_app = start();
-        m_app->frame()->show();
-        m_app->frame()->switchMode(ModeTable::SOLVER);
+        startShown(m_app, ModeTable::SOLVER);
     }
     V& view() { return *static_cast<V*>(m_app->frame()->activeView()); }
     COrvantaDoc& doc() { return *m_app->document(); }

@@ -29,10 +29,7 @@ class StatisticsViewTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        m_app = start();
-        m_app->frame()->show();
-        m_app->frame()->switchMode(ModeTable::STATISTIC);
-        m_view = dynamic_cast<V*>(m_app->frame()->activeView());
+        m_view = dynamic_cast<V*>(startShown(m_app, ModeTable::STATISTIC));
         ASSERT_NE(m_view, nullptr);
         m_previous = PlotWindow::setModalRunner([this](PlotWindow& w) {
             m_plotted = w.currentJob().statistics;
